@@ -1,0 +1,109 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "colour.h"
+
+namespace quadrell::design {
+
+// The window as data: every front end builds its window from this one table, so a place, size,
+// colour or caption is written down once. Geometry is in twips, 1/1440 inch: at 96 dots per inch
+// 15 twips make one pixel.
+inline constexpr int TwipsPerInch = 1440;
+inline constexpr int TwipsPerPixelAt96Dpi = 15;
+
+enum class Kind { CheckBox, Label, TextEntry, PushButton, Shape };
+enum class Name { Check1, Label1, Label2, Label3, Label4, Text1, Text2, Command1, Shape1 };
+enum class Alignment { Left, Centre };
+
+struct Font {
+    std::string_view face;
+    double points;
+    bool bold;
+};
+
+struct Rect {
+    int left, top, width, height;  // twips, relative to the client area
+};
+
+struct Control {
+    Name name;
+    int index;                           // within a control array; 0 for a single control
+    Kind kind;
+    Rect bounds;
+    std::string_view caption;            // caption or initial text
+    std::optional<Colour> background;    // none: the system's own colour for this kind
+    std::optional<Colour> outline;       // shapes only
+    std::optional<Font> font;            // none: the window's default font
+    Alignment alignment;
+    int maxLength;                       // characters a user may type; 0 for no limit
+    int tabIndex;                        // -1: never takes the focus
+};
+
+struct Form {
+    std::string_view caption;
+    int clientWidth, clientHeight;  // twips
+};
+
+inline constexpr Form Form1{"Quadrell", 5265, 3195};
+
+// The face the design names; a front end substitutes a similar sans face where it is missing.
+inline constexpr std::string_view ClassicFace = "MS Sans Serif";
+
+inline constexpr Colour PaleYellow = 0x00C0FFFF;
+inline constexpr Colour LightBlue = 0x00FFC0C0;
+inline constexpr Colour DarkBlue = 0x00C00000;
+
+constexpr Control BitBoxControl(int k)
+{
+    constexpr std::string_view digits = "01234567";
+    return {Name::Check1, k, Kind::CheckBox, {240 + 600 * k, 1200, 495, 255}, digits.substr(k, 1),
+            BaseColour, std::nullopt, std::nullopt, Alignment::Left, 0, k};
+}
+
+// Every control of the window, in focus order; the shape, which takes no focus, comes last.
+inline constexpr std::array<Control, 16> Form1Controls{{
+    BitBoxControl(0), BitBoxControl(1), BitBoxControl(2), BitBoxControl(3),
+    BitBoxControl(4), BitBoxControl(5), BitBoxControl(6), BitBoxControl(7),
+    {Name::Label1, 0, Kind::Label, {960, 1920, 1695, 375}, "00000000", PaleYellow, std::nullopt,
+     Font{ClassicFace, 13.5, true}, Alignment::Centre, 0, 8},
+    {Name::Text1, 0, Kind::TextEntry, {4080, 2040, 495, 285}, "", std::nullopt, std::nullopt,
+     Font{ClassicFace, 8.25, true}, Alignment::Centre, 3, 9},
+    {Name::Text2, 0, Kind::TextEntry, {3960, 330, 495, 285}, "", std::nullopt, std::nullopt,
+     std::nullopt, Alignment::Centre, 0, 10},
+    {Name::Label2, 0, Kind::Label, {3480, 360, 375, 255}, "Split", std::nullopt, std::nullopt,
+     std::nullopt, Alignment::Left, 0, 11},
+    {Name::Command1, 0, Kind::PushButton, {720, 480, 855, 255}, "Cancella", LightBlue, std::nullopt,
+     std::nullopt, Alignment::Centre, 0, 12},
+    {Name::Label3, 0, Kind::Label, {3960, 2640, 735, 375}, "", SplitColour, std::nullopt,
+     Font{ClassicFace, 12, true}, Alignment::Centre, 0, 13},
+    {Name::Label4, 0, Kind::Label, {3120, 2400, 735, 375}, "ASCII:", std::nullopt, std::nullopt,
+     Font{ClassicFace, 9.75, true}, Alignment::Centre, 0, 14},
+    {Name::Shape1, 0, Kind::Shape, {3840, 1920, 975, 1215}, "", std::nullopt, DarkBlue,
+     std::nullopt, Alignment::Left, 0, -1},
+}};
+
+// The control with this name and index; the table holds every one of them.
+constexpr const Control& Find(Name name, int index = 0)
+{
+    for (const Control& control : Form1Controls)
+        if (control.name == name && control.index == index)
+            return control;
+    return Form1Controls.back();  // unreachable for the names above
+}
+
+// Whether a control takes part in the keyboard's focus order.
+constexpr bool TakesFocus(const Control& control)
+{
+    return control.kind == Kind::CheckBox || control.kind == Kind::TextEntry || control.kind == Kind::PushButton;
+}
+
+// Twips to pixels at the given dots per inch, rounded to the nearest pixel.
+constexpr int ToPixels(int twips, int dotsPerInch)
+{
+    return (twips * dotsPerInch + TwipsPerInch / 2) / TwipsPerInch;
+}
+
+}  // namespace quadrell::design

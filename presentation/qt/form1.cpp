@@ -1,0 +1,245 @@
+#include "form1.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "bit_check_box.h"
+#include "clickable_line_edit.h"
+#include "outline_shape.h"
+#include "qt_design.h"
+#include "window_state.h"
+
+namespace quadrell {
+
+namespace {
+
+QString ObjectName(const design::Control& control)
+{
+    static const char* const names[] = {"Check1", "Label1", "Label2", "Label3", "Label4",
+                                        "Text1", "Text2", "Command1", "Shape1"};
+    const QString name = names[static_cast<int>(control.name)];
+    return control.name == design::Name::Check1 ? name + '_' + QString::number(control.index) : name;
+}
+
+// Paints a label's whole area in `colour` whatever the style, by filling its background.
+void FillBackground(QWidget* widget, Colour colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Check boxes paint their own background under most styles, over an automatic fill; a style
+// sheet's background is painted under every style.
+void PaintCheckBoxBackground(QCheckBox* box, Colour colour)
+{
+    box->setStyleSheet(QStringLiteral("QCheckBox { background-color: %1; }").arg(ToQColor(colour).name()));
+}
+
+// Styles draw push buttons with gradients that ignore a palette colour; a style sheet paints
+// exactly the colour under every style, with a border that still shows focus and pressing.
+QString ButtonStyleSheet(Colour colour)
+{
+    const QColor face = ToQColor(colour);
+    return QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; }"
+                          "QPushButton:focus { border: 1px solid #000000; }"
+                          "QPushButton:pressed { background-color: %2; border: 2px inset #808080; }")
+        .arg(face.name(), face.darker(115).name());
+}
+
+Qt::Alignment ToQtAlignment(design::Alignment alignment)
+{
+    return alignment == design::Alignment::Centre ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+QString BitDescription(int k, bool checked)
+{
+    return Form1::tr("Bit of weight %1, %2").arg(BitWeight(k)).arg(checked ? Form1::tr("set") : Form1::tr("clear"));
+}
+
+}  // namespace
+
+Form1::Form1(WindowState& state, QWidget* parent) : QWidget(parent), state_(state)
+{
+    setWindowTitle(ToQString(design::Form1.caption));
+    // The bit row reads most significant bit first, left to right, in every language.
+    setLayoutDirection(Qt::LeftToRight);
+    setFixedSize(TwipsToPixels(design::Form1.clientWidth), TwipsToPixels(design::Form1.clientHeight));
+
+    createControls();
+    linkEntriesToCaptions();
+    chainFocusOrder();
+    state_.setObserver(this);
+    bitBoxes_[0]->setFocus();
+}
+
+Form1::~Form1()
+{
+    state_.setObserver(nullptr);
+}
+
+void Form1::createControls()
+{
+    for (const design::Control& control : design::Form1Controls) {
+        QWidget* widget = createControl(control);
+        widget->setObjectName(ObjectName(control));
+        widget->setGeometry(ToQRect(control.bounds));
+        if (control.font)
+            widget->setFont(ToQFont(*control.font));
+    }
+}
+
+QWidget* Form1::createControl(const design::Control& control)
+{
+    switch (control.kind) {
+    case design::Kind::CheckBox: return createBitBox(control);
+    case design::Kind::Label: return createLabel(control);
+    case design::Kind::TextEntry: return createEntry(control);
+    case design::Kind::PushButton: return createButton(control);
+    case design::Kind::Shape: {
+        auto* shape = new OutlineShape(ToQColor(control.outline.value_or(0)), this);
+        shape->lower();  // beneath the controls it frames
+        return shape;
+    }
+    }
+    return nullptr;
+}
+
+QCheckBox* Form1::createBitBox(const design::Control& control)
+{
+    const int k = control.index;
+    auto* box = new BitCheckBox(ToQString(control.caption), this);
+    bitBoxes_[static_cast<std::size_t>(k)] = box;
+    PaintCheckBoxBackground(box, state_.box(k).backColour);
+    box->setChecked(state_.box(k).value == 1);
+    box->setAccessibleDescription(BitDescription(k, box->isChecked()));
+    // `clicked` comes from the mouse and the space bar only, never from setChecked.
+    connect(box, &QCheckBox::clicked, this, [this, k] { state_.userClicksBox(k); });
+    return box;
+}
+
+QLabel* Form1::createLabel(const design::Control& control)
+{
+    auto* label = new QLabel(ToQString(control.caption), this);
+    label->setAlignment(ToQtAlignment(control.alignment));
+    if (control.background)
+        FillBackground(label, *control.background);
+
+    switch (control.name) {
+    case design::Name::Label1:
+        label1_ = label;
+        label->setText(ToQString(state_.label1()));
+        label->setAccessibleDescription(tr("Binary value"));
+        break;
+    case design::Name::Label3:
+        label3_ = label;
+        label->setText(ToQString(state_.label3()));
+        label->setAccessibleDescription(tr("Decimal value"));
+        break;
+    case design::Name::Label2: label2_ = label; break;
+    default: label4_ = label; break;
+    }
+    return label;
+}
+
+QLineEdit* Form1::createEntry(const design::Control& control)
+{
+    auto* entry = new ClickableLineEdit(this);
+    entry->setAlignment(ToQtAlignment(control.alignment));
+    if (control.maxLength > 0)
+        entry->setMaxLength(control.maxLength);  // stops typing and pasting alike
+
+    if (control.name == design::Name::Text1) {
+        text1_ = entry;
+        entry->setText(ToQString(state_.text1()));
+        // `textEdited` is the user's doing only: typing, deleting, cutting, pasting, undo.
+        connect(entry, &QLineEdit::textEdited, this,
+                [this](const QString& text) { state_.userEditsText1(text.toStdString()); });
+        connect(entry, &ClickableLineEdit::mouseClicked, this, [this] { state_.userClicksText1(); });
+    } else {
+        text2_ = entry;
+        entry->setText(ToQString(state_.text2()));
+        connect(entry, &QLineEdit::textEdited, this,
+                [this](const QString& text) { state_.userEditsText2(text.toStdString()); });
+    }
+    return entry;
+}
+
+QPushButton* Form1::createButton(const design::Control& control)
+{
+    auto* button = new QPushButton(ToQString(control.caption), this);
+    if (control.background)
+        button->setStyleSheet(ButtonStyleSheet(*control.background));
+    connect(button, &QPushButton::clicked, this, [this] { state_.userClicksCommand1(); });
+    command1_ = button;
+    return button;
+}
+
+void Form1::linkEntriesToCaptions()
+{
+    // Screen readers name each entry by its caption.
+    label4_->setBuddy(text1_);
+    label2_->setBuddy(text2_);
+}
+
+void Form1::chainFocusOrder()
+{
+    QWidget* previous = nullptr;
+    for (const design::Control& control : design::Form1Controls) {
+        if (!design::TakesFocus(control))
+            continue;
+        QWidget* widget = findChild<QWidget*>(ObjectName(control));
+        widget->setFocusPolicy(Qt::StrongFocus);
+        if (previous)
+            setTabOrder(previous, widget);
+        previous = widget;
+    }
+    for (QLabel* label : {label1_, label2_, label3_, label4_})
+        label->setFocusPolicy(Qt::NoFocus);
+}
+
+void Form1::showBoxValue(int k)
+{
+    QCheckBox* box = bitBoxes_[static_cast<std::size_t>(k)];
+    const bool checked = state_.box(k).value == 1;
+    if (box->isChecked() != checked) {
+        const QSignalBlocker quiet(box);
+        box->setChecked(checked);
+    }
+    box->setAccessibleDescription(BitDescription(k, checked));
+}
+
+void Form1::showBoxColour(int k)
+{
+    PaintCheckBoxBackground(bitBoxes_[static_cast<std::size_t>(k)], state_.box(k).backColour);
+}
+
+void Form1::label1Changed()
+{
+    label1_->setText(ToQString(state_.label1()));
+}
+
+void Form1::label3Changed()
+{
+    label3_->setText(ToQString(state_.label3()));
+}
+
+void Form1::text1Changed()
+{
+    // Echoing the user's own edit back would reset the cursor and the undo history.
+    const QString text = ToQString(state_.text1());
+    if (text1_->text() != text)
+        text1_->setText(text);
+}
+
+void Form1::text2Changed()
+{
+    const QString text = ToQString(state_.text2());
+    if (text2_->text() != text)
+        text2_->setText(text);
+}
+
+}  // namespace quadrell

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+#include "bit_box.h"
+#include "form_design.h"
+#include "state_observer.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quadrell {
+
+class WindowState;
+
+// The Quadrell window: shows a WindowState and turns the user's clicks and edits into its
+// notifications. It keeps no state or rules of its own; whatever the state stores, it repaints.
+class Form1 : public QWidget, private StateObserver {
+    Q_OBJECT
+
+public:
+    explicit Form1(WindowState& state, QWidget* parent = nullptr);
+    ~Form1() override;
+
+private:
+    void createControls();
+    QWidget* createControl(const design::Control& control);
+    QCheckBox* createBitBox(const design::Control& control);
+    QLabel* createLabel(const design::Control& control);
+    QLineEdit* createEntry(const design::Control& control);
+    QPushButton* createButton(const design::Control& control);
+    void linkEntriesToCaptions();
+    void chainFocusOrder();
+
+    void showBoxValue(int k);
+    void showBoxColour(int k);
+
+    // StateObserver: the state changed; repaint the control concerned.
+    void boxValueChanged(int k) override { showBoxValue(k); }
+    void boxColourChanged(int k) override { showBoxColour(k); }
+    void label1Changed() override;
+    void label3Changed() override;
+    void text1Changed() override;
+    void text2Changed() override;
+
+    WindowState& state_;
+    std::array<QCheckBox*, BoxCount> bitBoxes_{};
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QLineEdit* text2_ = nullptr;
+    QPushButton* command1_ = nullptr;
+};
+
+}  // namespace quadrell

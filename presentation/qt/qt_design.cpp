@@ -1,0 +1,44 @@
+#include "qt_design.h"
+
+#include <QStringList>
+
+namespace quadrell {
+
+int TwipsToPixels(int twips)
+{
+    return design::ToPixels(twips, design::TwipsPerInch / design::TwipsPerPixelAt96Dpi);
+}
+
+QRect ToQRect(const design::Rect& bounds)
+{
+    return {TwipsToPixels(bounds.left), TwipsToPixels(bounds.top), TwipsToPixels(bounds.width),
+            TwipsToPixels(bounds.height)};
+}
+
+QColor ToQColor(Colour colour)
+{
+    return {RedOf(colour), GreenOf(colour), BlueOf(colour)};
+}
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont ToQFont(const design::Font& font)
+{
+    QFont result(ToQString(font.face));
+    result.setPointSizeF(font.points);
+    result.setBold(font.bold);
+    result.setStyleHint(QFont::SansSerif);
+    return result;
+}
+
+void RegisterFontSubstitutes()
+{
+    // Liberation Sans has Arial's metrics, the closest to the classic dialog face of those
+    // commonly installed; DejaVu Sans is on almost every Linux system.
+    QFont::insertSubstitutions(ToQString(design::ClassicFace), {"Liberation Sans", "Arial", "DejaVu Sans"});
+}
+
+}  // namespace quadrell

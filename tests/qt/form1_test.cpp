@@ -1,0 +1,291 @@
+#include <memory>
+#include <ostream>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "form1.h"
+#include "qt_design.h"
+#include "state_probe.h"
+
+// Colours print as names in failure messages.
+inline void PrintTo(const QColor& colour, std::ostream* out)
+{
+    *out << colour.name().toStdString();
+}
+
+namespace quadrell {
+namespace {
+
+using testing_support::CountingState;
+
+const QColor Yellow(255, 255, 0);
+const QColor LightGreen(192, 255, 192);
+const QColor PaleYellow(255, 255, 192);
+const QColor LightBlue(192, 192, 255);
+
+class Form1Test : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<Form1>(counting.state);
+        counting.state.loadForm1();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QCheckBox* box(int k) { return window->findChild<QCheckBox*>(QStringLiteral("Check1_%1").arg(k)); }
+    QLabel* label(const char* name) { return window->findChild<QLabel*>(name); }
+    QLineEdit* entry(const char* name) { return window->findChild<QLineEdit*>(name); }
+    QPushButton* cancella() { return window->findChild<QPushButton*>("Command1"); }
+
+    QString boxesAsBits()
+    {
+        QString bits;
+        for (int k = 0; k < BoxCount; ++k)
+            bits += box(k)->isChecked() ? '1' : '0';
+        return bits;
+    }
+
+    // The colour the screen shows at a point of a widget, read from what it paints.
+    static QColor PixelAt(QWidget* widget, QPoint point)
+    {
+        return widget->grab().toImage().pixelColor(point * widget->devicePixelRatioF());
+    }
+
+    // A point of a bit box's coloured area away from its square and its caption.
+    static QPoint BackgroundPoint(QCheckBox* box) { return {box->width() - 2, box->height() - 2}; }
+
+    void typeInto(QLineEdit* target, const QString& text)
+    {
+        target->setFocus();
+        QTest::keyClicks(target, text);
+    }
+
+    CountingState counting;
+    std::unique_ptr<Form1> window;
+};
+
+TEST_F(Form1Test, StartsWithTheDesignedLayout)
+{
+    EXPECT_EQ(window->windowTitle(), "Quadrell");
+    EXPECT_EQ(window->size(), QSize(351, 213));
+    for (int k = 0; k < BoxCount; ++k) {
+        ASSERT_NE(box(k), nullptr);
+        EXPECT_EQ(box(k)->text(), QString::number(k));
+        EXPECT_FALSE(box(k)->isChecked());
+        EXPECT_EQ(box(k)->geometry(), QRect(16 + 40 * k, 80, 33, 17));
+        EXPECT_EQ(PixelAt(box(k), BackgroundPoint(box(k))), Yellow) << "box " << k;
+    }
+    EXPECT_EQ(label("Label1")->text(), "00000000");
+    EXPECT_EQ(label("Label1")->geometry(), QRect(64, 128, 113, 25));
+    EXPECT_EQ(PixelAt(label("Label1"), {2, 2}), PaleYellow);
+    EXPECT_EQ(label("Label3")->text(), "");
+    EXPECT_EQ(PixelAt(label("Label3"), {2, 2}), LightGreen);
+    EXPECT_EQ(PixelAt(cancella(), {cancella()->width() / 2, 3}), LightBlue);
+    EXPECT_EQ(entry("Text1")->text(), "");
+    EXPECT_EQ(entry("Text2")->text(), "");
+    EXPECT_EQ(label("Label2")->text(), "Split");
+    EXPECT_EQ(label("Label4")->text(), "ASCII:");
+    EXPECT_EQ(QApplication::focusWidget(), box(0));
+}
+
+TEST_F(Form1Test, UsesTheDesignedFonts)
+{
+    const QFont binary = label("Label1")->font();
+    EXPECT_DOUBLE_EQ(binary.pointSizeF(), 13.5);
+    EXPECT_TRUE(binary.bold());
+    EXPECT_DOUBLE_EQ(entry("Text1")->font().pointSizeF(), 8.25);
+    EXPECT_DOUBLE_EQ(label("Label3")->font().pointSizeF(), 12);
+    EXPECT_FALSE(box(0)->font().bold());
+    EXPECT_EQ(entry("Text1")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+}
+
+TEST_F(Form1Test, ClickedBoxesShowInBothDisplays)
+{
+    QTest::mouseClick(box(0), Qt::LeftButton);
+    QTest::mouseClick(box(7), Qt::LeftButton, {}, BackgroundPoint(box(7)));  // off the square: still a click
+    EXPECT_EQ(boxesAsBits(), "10000001");
+    EXPECT_EQ(label("Label1")->text(), "10000001");
+    EXPECT_EQ(label("Label3")->text(), "129");
+
+    box(0)->setFocus();
+    QTest::keyClick(box(0), Qt::Key_Space);
+    EXPECT_EQ(label("Label3")->text(), "1");
+    EXPECT_EQ(entry("Text1")->text(), "");
+}
+
+TEST_F(Form1Test, TypedValuesSetTheBoxes)
+{
+    typeInto(entry("Text1"), "5");
+    EXPECT_EQ(boxesAsBits(), "00000101");
+    EXPECT_EQ(label("Label1")->text(), "00000101");
+    EXPECT_EQ(label("Label3")->text(), "5");
+
+    QTest::keyClicks(entry("Text1"), "0");  // 50
+    EXPECT_EQ(label("Label3")->text(), "50");
+    QTest::keyClicks(entry("Text1"), "0");  // 500: above a byte, so the entry empties
+    EXPECT_EQ(entry("Text1")->text(), "");
+    EXPECT_EQ(boxesAsBits(), "00000000");
+    EXPECT_EQ(label("Label1")->text(), "00000000");
+    EXPECT_EQ(label("Label3")->text(), "");
+}
+
+TEST_F(Form1Test, DecimalEntryTakesThreeCharactersTypedOrPasted)
+{
+    typeInto(entry("Text1"), "1234");
+    EXPECT_EQ(entry("Text1")->text(), "123");
+    EXPECT_EQ(label("Label3")->text(), "123");
+
+    entry("Text1")->clear();
+    QApplication::clipboard()->setText("2550");
+    entry("Text1")->paste();
+    EXPECT_EQ(entry("Text1")->text(), "255");
+    EXPECT_EQ(counting.state.text1(), "255");
+    EXPECT_EQ(label("Label3")->text(), "255");
+
+    const QString longCount(200, '7');
+    typeInto(entry("Text2"), longCount);
+    EXPECT_EQ(entry("Text2")->text(), longCount);
+}
+
+TEST_F(Form1Test, SplitColoursThePaintedBoxes)
+{
+    typeInto(entry("Text2"), "3");
+    for (int k = 0; k < BoxCount; ++k)
+        EXPECT_EQ(PixelAt(box(k), BackgroundPoint(box(k))), k < 3 ? LightGreen : Yellow) << "box " << k;
+
+    QTest::keyClick(entry("Text2"), Qt::Key_Backspace);
+    QTest::keyClicks(entry("Text2"), "abc");
+    for (int k = 0; k < BoxCount; ++k)
+        EXPECT_EQ(PixelAt(box(k), BackgroundPoint(box(k))), Yellow) << "box " << k;
+}
+
+TEST_F(Form1Test, CancellaClearsByMouseAndSpace)
+{
+    typeInto(entry("Text1"), "200");
+    QTest::mouseClick(cancella(), Qt::LeftButton);
+    EXPECT_EQ(entry("Text1")->text(), "");
+    EXPECT_EQ(boxesAsBits(), "00000000");
+    EXPECT_EQ(label("Label3")->text(), "");
+
+    QTest::mouseClick(box(1), Qt::LeftButton);
+    cancella()->setFocus();
+    QTest::keyClick(cancella(), Qt::Key_Space);
+    EXPECT_EQ(boxesAsBits(), "00000000");
+    EXPECT_EQ(label("Label1")->text(), "00000000");
+}
+
+TEST_F(Form1Test, MouseClickInDecimalEntryClearsButTabDoesNot)
+{
+    typeInto(entry("Text1"), "17");
+    box(7)->setFocus();
+    QTest::keyClick(box(7), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), entry("Text1"));
+    EXPECT_EQ(entry("Text1")->text(), "17");
+    EXPECT_EQ(label("Label3")->text(), "17");
+
+    QTest::mouseClick(entry("Text1"), Qt::LeftButton);
+    EXPECT_EQ(entry("Text1")->text(), "");
+    EXPECT_EQ(boxesAsBits(), "00000000");
+    EXPECT_EQ(label("Label3")->text(), "");
+}
+
+TEST_F(Form1Test, TabWalksTheFocusOrderAndWrapsAround)
+{
+    QList<QWidget*> expected;
+    for (int k = 1; k < BoxCount; ++k)
+        expected << box(k);
+    expected << entry("Text1") << entry("Text2") << cancella() << box(0);
+
+    box(0)->setFocus();
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), cancella());
+}
+
+TEST_F(Form1Test, EachUserEditIsOneNotification)
+{
+    QLineEdit* text1 = entry("Text1");
+    typeInto(text1, "12");
+    EXPECT_EQ(counting.decimalEntryRuns, 2);
+    QTest::keyClick(text1, Qt::Key_Backspace);
+    EXPECT_EQ(counting.decimalEntryRuns, 3);
+    text1->selectAll();
+    text1->cut();
+    EXPECT_EQ(counting.decimalEntryRuns, 4);
+    text1->undo();
+    EXPECT_EQ(counting.decimalEntryRuns, 5);
+    EXPECT_EQ(text1->text(), "1");
+    text1->end(false);
+    QTest::keyClicks(text1, "99");
+    EXPECT_EQ(counting.decimalEntryRuns, 7);
+    QTest::keyClick(text1, Qt::Key_9);  // a fourth character is refused: no edit at all
+    EXPECT_EQ(counting.decimalEntryRuns, 7);
+    EXPECT_EQ(counting.state.text1(), "199");
+}
+
+TEST_F(Form1Test, ChangesMadeByTheBehaviourAreNotUserEdits)
+{
+    typeInto(entry("Text1"), "9");
+    counting.resetCounts();
+    QTest::mouseClick(cancella(), Qt::LeftButton);  // empties the entry from the behaviour's side
+    EXPECT_EQ(counting.decimalEntryRuns, 1);         // the behaviour's own change, raised once
+    EXPECT_EQ(entry("Text1")->text(), "");
+}
+
+TEST_F(Form1Test, ScreenReadersFindEveryControl)
+{
+    QAccessibleInterface* bit0 = QAccessible::queryAccessibleInterface(box(0));
+    ASSERT_NE(bit0, nullptr);
+    EXPECT_EQ(bit0->role(), QAccessible::CheckBox);
+    EXPECT_EQ(bit0->text(QAccessible::Name), "0");
+    EXPECT_TRUE(bit0->text(QAccessible::Description).contains("128"));
+    EXPECT_FALSE(bit0->state().checked);
+    QTest::mouseClick(box(0), Qt::LeftButton);
+    EXPECT_TRUE(bit0->state().checked);
+    EXPECT_TRUE(bit0->text(QAccessible::Description).contains("set"));
+
+    QAccessibleInterface* text1 = QAccessible::queryAccessibleInterface(entry("Text1"));
+    EXPECT_EQ(text1->role(), QAccessible::EditableText);
+    EXPECT_EQ(text1->text(QAccessible::Name), "ASCII:");
+    typeInto(entry("Text1"), "42");
+    EXPECT_EQ(text1->text(QAccessible::Value), "42");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(entry("Text2"))->text(QAccessible::Name), "Split");
+
+    QAccessibleInterface* binary = QAccessible::queryAccessibleInterface(label("Label1"));
+    EXPECT_EQ(binary->role(), QAccessible::StaticText);
+    EXPECT_EQ(binary->text(QAccessible::Name), "00101010");
+    EXPECT_FALSE(binary->text(QAccessible::Description).isEmpty());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(label("Label3"))->text(QAccessible::Name), "42");
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(cancella());
+    EXPECT_EQ(button->role(), QAccessible::Button);
+    EXPECT_EQ(button->text(QAccessible::Name), "Cancella");
+}
+
+TEST_F(Form1Test, BitRowStaysLeftToRightInRightToLeftLocales)
+{
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    Form1 mirrored(counting.state);
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    auto* first = mirrored.findChild<QCheckBox*>("Check1_0");
+    auto* last = mirrored.findChild<QCheckBox*>("Check1_7");
+    EXPECT_LT(first->x(), last->x());
+    EXPECT_EQ(first->layoutDirection(), Qt::LeftToRight);
+}
+
+}  // namespace
+}  // namespace quadrell

@@ -1,0 +1,17 @@
+// Runs the GUI tests inside a QApplication on the platform chosen by QT_QPA_PLATFORM
+// (offscreen under CTest), with the program's own style and fonts.
+#include <QApplication>
+#include <QStyleFactory>
+
+#include <gtest/gtest.h>
+
+#include "qt_design.h"
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    quadrell::RegisterFontSubstitutes();
+    return RUN_ALL_TESTS();
+}
