@@ -1,19 +1,27 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QColor>
 
 namespace quadrell {
 
-// A bit box that toggles on a click anywhere in its coloured area, as a native check box does,
-// not only on its square and caption.
+// A bit box: a check box on a coloured background that toggles on a click anywhere in that
+// coloured area, as a native check box does, not only on its square and caption.
 class BitCheckBox : public QCheckBox {
     Q_OBJECT
 
 public:
     using QCheckBox::QCheckBox;
 
+    // Painted by the box itself, so every style shows exactly this colour.
+    void setBackColour(const QColor& colour);
+
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor backColour_;
 };
 
 }  // namespace quadrell

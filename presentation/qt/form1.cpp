@@ -7,6 +7,7 @@
 
 #include "bit_check_box.h"
 #include "clickable_line_edit.h"
+#include "coloured_button.h"
 #include "outline_shape.h"
 #include "qt_design.h"
 #include "window_state.h"
@@ -30,24 +31,6 @@ void FillBackground(QWidget* widget, Colour colour)
     palette.setColor(QPalette::Window, ToQColor(colour));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-// Check boxes paint their own background under most styles, over an automatic fill; a style
-// sheet's background is painted under every style.
-void PaintCheckBoxBackground(QCheckBox* box, Colour colour)
-{
-    box->setStyleSheet(QStringLiteral("QCheckBox { background-color: %1; }").arg(ToQColor(colour).name()));
-}
-
-// Styles draw push buttons with gradients that ignore a palette colour; a style sheet paints
-// exactly the colour under every style, with a border that still shows focus and pressing.
-QString ButtonStyleSheet(Colour colour)
-{
-    const QColor face = ToQColor(colour);
-    return QStringLiteral("QPushButton { background-color: %1; border: 1px solid #808080; }"
-                          "QPushButton:focus { border: 1px solid #000000; }"
-                          "QPushButton:pressed { background-color: %2; border: 2px inset #808080; }")
-        .arg(face.name(), face.darker(115).name());
 }
 
 Qt::Alignment ToQtAlignment(design::Alignment alignment)
@@ -108,12 +91,12 @@ QWidget* Form1::createControl(const design::Control& control)
     return nullptr;
 }
 
-QCheckBox* Form1::createBitBox(const design::Control& control)
+BitCheckBox* Form1::createBitBox(const design::Control& control)
 {
     const int k = control.index;
     auto* box = new BitCheckBox(ToQString(control.caption), this);
     bitBoxes_[static_cast<std::size_t>(k)] = box;
-    PaintCheckBoxBackground(box, state_.box(k).backColour);
+    box->setBackColour(ToQColor(state_.box(k).backColour));
     box->setChecked(state_.box(k).value == 1);
     box->setAccessibleDescription(BitDescription(k, box->isChecked()));
     // `clicked` comes from the mouse and the space bar only, never from setChecked.
@@ -170,9 +153,8 @@ QLineEdit* Form1::createEntry(const design::Control& control)
 
 QPushButton* Form1::createButton(const design::Control& control)
 {
-    auto* button = new QPushButton(ToQString(control.caption), this);
-    if (control.background)
-        button->setStyleSheet(ButtonStyleSheet(*control.background));
+    const QColor face = control.background ? ToQColor(*control.background) : palette().color(QPalette::Button);
+    auto* button = new ColouredButton(ToQString(control.caption), face, this);
     connect(button, &QPushButton::clicked, this, [this] { state_.userClicksCommand1(); });
     command1_ = button;
     return button;
@@ -203,7 +185,7 @@ void Form1::chainFocusOrder()
 
 void Form1::showBoxValue(int k)
 {
-    QCheckBox* box = bitBoxes_[static_cast<std::size_t>(k)];
+    BitCheckBox* box = bitBoxes_[static_cast<std::size_t>(k)];
     const bool checked = state_.box(k).value == 1;
     if (box->isChecked() != checked) {
         const QSignalBlocker quiet(box);
@@ -214,7 +196,7 @@ void Form1::showBoxValue(int k)
 
 void Form1::showBoxColour(int k)
 {
-    PaintCheckBoxBackground(bitBoxes_[static_cast<std::size_t>(k)], state_.box(k).backColour);
+    bitBoxes_[static_cast<std::size_t>(k)]->setBackColour(ToQColor(state_.box(k).backColour));
 }
 
 void Form1::label1Changed()

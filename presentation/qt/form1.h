@@ -8,13 +8,13 @@
 #include "form_design.h"
 #include "state_observer.h"
 
-class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace quadrell {
 
+class BitCheckBox;
 class WindowState;
 
 // The Quadrell window: shows a WindowState and turns the user's clicks and edits into its
@@ -29,7 +29,7 @@ public:
 private:
     void createControls();
     QWidget* createControl(const design::Control& control);
-    QCheckBox* createBitBox(const design::Control& control);
+    BitCheckBox* createBitBox(const design::Control& control);
     QLabel* createLabel(const design::Control& control);
     QLineEdit* createEntry(const design::Control& control);
     QPushButton* createButton(const design::Control& control);
@@ -48,7 +48,7 @@ private:
     void text2Changed() override;
 
     WindowState& state_;
-    std::array<QCheckBox*, BoxCount> bitBoxes_{};
+    std::array<BitCheckBox*, BoxCount> bitBoxes_{};
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;

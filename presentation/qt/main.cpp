@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
-#include <QStyleFactory>
 
 #include "display_check.h"
 #include "form1.h"
@@ -37,8 +36,6 @@ int main(int argc, char* argv[])
     icon.addFile(QStringLiteral(":/icons/quadrell-16.png"), QSize(16, 16));
     icon.addFile(QStringLiteral(":/icons/quadrell-32.png"), QSize(32, 32));
     QApplication::setWindowIcon(icon);
-    // Fusion paints the colours the window asks for under every desktop.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     quadrell::RegisterFontSubstitutes();
 
     quadrell::WindowState state;

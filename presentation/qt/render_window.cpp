@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include "form1.h"
 #include "handlers.h"
@@ -17,7 +16,6 @@ int main(int argc, char* argv[])
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     quadrell::RegisterFontSubstitutes();
 
     quadrell::WindowState state;

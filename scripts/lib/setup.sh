@@ -1,4 +1,4 @@
-# Shared by the scripts: installs Debian packages that are missing, and nothing else.
+# Shared by the scripts: installs Debian packages that are missing, and configures the build.
 
 # Runs a command as root: directly when we are root, through sudo otherwise.
 as_root() {
@@ -18,6 +18,17 @@ ensure_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-# What building and testing on Linux needs.
-LINUX_BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
-                      qt6-base-dev libgl-dev fonts-dejavu-core)
+# What building, running and testing on Linux needs.
+LINUX_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+                      qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core fonts-liberation)
+
+# The one Linux build every script shares, so none of them rebuilds what another built.
+configure_build() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUADRELL_BENCH=ON > /dev/null
+}
+
+# The optimised build the benchmarks measure.
+configure_bench_build() {
+    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUADRELL_BENCH=ON -DQUADRELL_QT=ON \
+        -DQUADRELL_TESTS=ON > /dev/null
+}

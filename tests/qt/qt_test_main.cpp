@@ -1,7 +1,6 @@
 // Runs the GUI tests inside a QApplication on the platform chosen by QT_QPA_PLATFORM
-// (offscreen under CTest), with the program's own style and fonts.
+// (offscreen under CTest), with the program's own font substitutes.
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <gtest/gtest.h>
 
@@ -11,7 +10,6 @@ int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     quadrell::RegisterFontSubstitutes();
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,33 @@
+#include "coloured_button.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <qdrawutil.h>
+
+namespace quadrell {
+
+ColouredButton::ColouredButton(const QString& text, const QColor& face, QWidget* parent)
+    : QPushButton(text, parent), face_(face)
+{
+}
+
+void ColouredButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), face_);
+    qDrawShadePanel(&painter, rect(), palette(), isDown(), 1);
+
+    const int shift = isDown() ? 1 : 0;  // the caption moves with a pressed face
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        focus.backgroundColor = face_;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+}  // namespace quadrell

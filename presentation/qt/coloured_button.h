@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+
+namespace quadrell {
+
+// A push button that shows its own face colour under every style: a flat face in that colour
+// with a raised edge that sinks while pressed, and a dotted focus rectangle. Styles paint their
+// own gradients over a palette colour, so the button paints itself.
+class ColouredButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    ColouredButton(const QString& text, const QColor& face, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor face_;
+};
+
+}  // namespace quadrell
