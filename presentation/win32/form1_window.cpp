@@ -1,0 +1,322 @@
+#include "form1_window.h"
+
+#include <string>
+
+#include "control_ids.h"
+#include "text_conversion.h"
+#include "window_state.h"
+
+namespace quadrell::win32 {
+
+namespace {
+
+// No WS_CLIPCHILDREN: the outline shape is painted on the window itself and must show through
+// the labels that take the window's own background.
+constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+std::wstring WindowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// The window class and style of each kind of control.
+struct NativeKind {
+    const wchar_t* windowClass;
+    DWORD style;
+    DWORD extendedStyle;
+};
+
+NativeKind NativeKindOf(const design::Control& control)
+{
+    const bool centred = control.alignment == design::Alignment::Centre;
+    switch (control.kind) {
+    case design::Kind::CheckBox: return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
+    case design::Kind::Label: return {L"STATIC", static_cast<DWORD>(centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX, 0};
+    case design::Kind::TextEntry:
+        return {L"EDIT", static_cast<DWORD>(centred ? ES_CENTER : ES_LEFT) | ES_AUTOHSCROLL | WS_TABSTOP,
+                WS_EX_CLIENTEDGE};
+    case design::Kind::PushButton: return {L"BUTTON", BS_PUSHBUTTON | BS_OWNERDRAW | WS_TABSTOP, 0};
+    case design::Kind::Shape: break;
+    }
+    return {nullptr, 0, 0};
+}
+
+}  // namespace
+
+NumberFormat UserNumberFormat()
+{
+    wchar_t separator[8] = L".";
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+    return NumberFormat{Narrow(separator)};
+}
+
+Form1Window::Form1Window(WindowState& state) : state_(state) {}
+
+Form1Window::~Form1Window()
+{
+    state_.setObserver(nullptr);
+    if (window_)
+        DestroyWindow(window_);
+}
+
+bool Form1Window::create(HINSTANCE instance)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 32, 32, 0));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, 0));
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = WindowClassName;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return false;
+
+    HDC screen = GetDC(nullptr);
+    gdi_ = std::make_unique<GdiResources>(GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+
+    // The design fixes the client area; the frame grows around it.
+    RECT frame{0, 0, gdi_->pixels(design::Form1.clientWidth), gdi_->pixels(design::Form1.clientHeight)};
+    AdjustWindowRectEx(&frame, FrameStyle, FALSE, 0);
+    window_ = CreateWindowExW(0, WindowClassName, Widen(design::Form1.caption).c_str(), FrameStyle, CW_USEDEFAULT,
+                              CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                              instance, this);
+    if (!window_)
+        return false;
+    createControls(instance);
+    state_.setObserver(this);
+    return true;
+}
+
+void Form1Window::createControls(HINSTANCE instance)
+{
+    // Created in focus order, so the dialog keys' walk through WS_TABSTOP controls follows it.
+    for (std::size_t at = 0; at < design::Form1Controls.size(); ++at)
+        controls_[at] = createControl(instance, design::Form1Controls[at]);
+
+    HWND text1 = control(design::Name::Text1);
+    SendMessageW(text1, EM_LIMITTEXT, static_cast<WPARAM>(design::Find(design::Name::Text1).maxLength), 0);
+    text1DefaultProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(text1, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Text1Proc)));
+    SetFocus(control(design::Name::Check1, 0));
+}
+
+HWND Form1Window::createControl(HINSTANCE instance, const design::Control& control)
+{
+    if (control.kind == design::Kind::Shape)
+        return nullptr;  // painted by the window itself
+    const NativeKind kind = NativeKindOf(control);
+    const design::Rect& b = control.bounds;
+    HWND created = CreateWindowExW(
+        kind.extendedStyle, kind.windowClass, Widen(control.caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
+        gdi_->pixels(b.left), gdi_->pixels(b.top), gdi_->pixels(b.width), gdi_->pixels(b.height), window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control.name, control.index))), instance, nullptr);
+    const HFONT font = control.font ? gdi_->font(*control.font) : gdi_->dialogFont();
+    SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return created;
+}
+
+HWND Form1Window::control(design::Name name, int index) const
+{
+    return controls_[static_cast<std::size_t>(ControlId(name, index) - FirstControlId)];
+}
+
+const design::Control* Form1Window::designOf(HWND control) const
+{
+    const int at = GetDlgCtrlID(control) - FirstControlId;
+    if (at < 0 || at >= static_cast<int>(design::Form1Controls.size()))
+        return nullptr;
+    return &design::Form1Controls[static_cast<std::size_t>(at)];
+}
+
+LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self ? self->handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form1Window::Text1Proc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(GetParent(edit), GWLP_USERDATA));
+    const LRESULT result = CallWindowProcW(self->text1DefaultProc_, edit, message, wParam, lParam);
+    if (message == WM_LBUTTONUP) {
+        // A mouse click: the left button released inside the entry. Focus by Tab is no click.
+        RECT inside;
+        GetClientRect(edit, &inside);
+        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (PtInRect(&inside, at))
+            self->state_.userClicksText1();
+    }
+    return result;
+}
+
+LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM:
+        onDrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_PAINT:
+        onPaint();
+        return 0;
+    case WM_ACTIVATE:
+        onActivate(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
+    case WM_DESTROY:
+        state_.setObserver(nullptr);
+        window_ = nullptr;
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void Form1Window::onCommand(int id, int code)
+{
+    if (id >= ControlId(design::Name::Check1, 0) && id <= ControlId(design::Name::Check1, BoxCount - 1)) {
+        // BN_CLICKED comes from the mouse and the space bar, never from BM_SETCHECK.
+        if (code == BN_CLICKED)
+            state_.userClicksBox(id - ControlId(design::Name::Check1, 0));
+    } else if (id == ControlId(design::Name::Command1)) {
+        if (code == BN_CLICKED)
+            state_.userClicksCommand1();
+    } else if (code == EN_CHANGE) {
+        onEntryChanged(id);
+    }
+}
+
+void Form1Window::onEntryChanged(int id)
+{
+    // Edit controls report programmatic changes, and sometimes a keystroke the length limit
+    // refused, just like typing: only text that differs from the stored text is a user's edit.
+    const bool isText1 = id == ControlId(design::Name::Text1);
+    const std::string text = Narrow(WindowText(GetDlgItem(window_, id)));
+    if (text == (isText1 ? state_.text1() : state_.text2()))
+        return;
+    if (isText1)
+        state_.userEditsText1(text);
+    else
+        state_.userEditsText2(text);
+}
+
+LRESULT Form1Window::onControlColour(HDC dc, HWND control)
+{
+    const design::Control* design = designOf(control);
+    if (!design)
+        return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    if (design->kind == design::Kind::Label && !design->background) {
+        // A caption on the window's own background lets what is painted beneath show through.
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    }
+    const Colour colour = design->kind == design::Kind::CheckBox ? state_.box(design->index).backColour
+                                                                 : design->background.value_or(GetSysColor(COLOR_BTNFACE));
+    SetBkColor(dc, colour);
+    return reinterpret_cast<LRESULT>(gdi_->brush(colour));
+}
+
+void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)
+{
+    // A plain push button ignores any brush, so "Cancella" draws its own coloured face.
+    const design::Control& button = design::Find(design::Name::Command1);
+    RECT face = item.rcItem;
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    FillRect(item.hDC, &face, gdi_->brush(button.background.value_or(GetSysColor(COLOR_BTNFACE))));
+    DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    RECT caption = face;
+    if (pressed)
+        OffsetRect(&caption, 1, 1);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+    const std::wstring text = Widen(button.caption);
+    DrawTextW(item.hDC, text.c_str(), -1, &caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = face;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(item.hDC, &focus);
+    }
+}
+
+void Form1Window::onPaint()
+{
+    // The outline shape: a dark-blue frame with a transparent inside.
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    const design::Control& shape = design::Find(design::Name::Shape1);
+    HPEN pen = CreatePen(PS_SOLID, 1, shape.outline.value_or(0));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const design::Rect& b = shape.bounds;
+    Rectangle(dc, gdi_->pixels(b.left), gdi_->pixels(b.top), gdi_->pixels(b.left) + gdi_->pixels(b.width),
+              gdi_->pixels(b.top) + gdi_->pixels(b.height));
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    EndPaint(window_, &paint);
+}
+
+void Form1Window::onActivate(bool active)
+{
+    // The focus returns to the control that had it when the window was last active.
+    if (!active) {
+        focusWhenInactive_ = GetFocus();
+        return;
+    }
+    SetFocus(focusWhenInactive_ ? focusWhenInactive_ : control(design::Name::Check1, 0));
+}
+
+void Form1Window::boxValueChanged(int k)
+{
+    SendMessageW(control(design::Name::Check1, k), BM_SETCHECK, state_.box(k).value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Form1Window::boxColourChanged(int k)
+{
+    InvalidateRect(control(design::Name::Check1, k), nullptr, TRUE);
+}
+
+void Form1Window::label1Changed()
+{
+    SetWindowTextW(control(design::Name::Label1), Widen(state_.label1()).c_str());
+}
+
+void Form1Window::label3Changed()
+{
+    SetWindowTextW(control(design::Name::Label3), Widen(state_.label3()).c_str());
+}
+
+void Form1Window::text1Changed()
+{
+    HWND text1 = control(design::Name::Text1);
+    const std::wstring text = Widen(state_.text1());
+    if (WindowText(text1) != text)
+        SetWindowTextW(text1, text.c_str());
+}
+
+void Form1Window::text2Changed()
+{
+    HWND text2 = control(design::Name::Text2);
+    const std::wstring text = Widen(state_.text2());
+    if (WindowText(text2) != text)
+        SetWindowTextW(text2, text.c_str());
+}
+
+}  // namespace quadrell::win32

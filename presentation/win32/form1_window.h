@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include <windows.h>
+
+#include "bit_box.h"
+#include "form_design.h"
+#include "gdi_resources.h"
+#include "number_format.h"
+#include "state_observer.h"
+
+namespace quadrell {
+
+class WindowState;
+
+namespace win32 {
+
+// The Quadrell window built from native controls: shows a WindowState and turns the user's clicks
+// and edits into its notifications. It keeps no state or rules of its own.
+class Form1Window : private StateObserver {
+public:
+    explicit Form1Window(WindowState& state);
+    ~Form1Window() override;
+    Form1Window(const Form1Window&) = delete;
+    Form1Window& operator=(const Form1Window&) = delete;
+
+    // Creates the window and its controls; false when the system refused.
+    bool create(HINSTANCE instance);
+    HWND handle() const { return window_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Text1Proc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void createControls(HINSTANCE instance);
+    HWND createControl(HINSTANCE instance, const design::Control& control);
+    void onCommand(int id, int code);
+    void onEntryChanged(int id);
+    LRESULT onControlColour(HDC dc, HWND control);
+    void onDrawButton(const DRAWITEMSTRUCT& item);
+    void onPaint();
+    void onActivate(bool active);
+
+    HWND control(design::Name name, int index = 0) const;
+    const design::Control* designOf(HWND control) const;
+
+    // StateObserver: the state changed; repaint the control concerned.
+    void boxValueChanged(int k) override;
+    void boxColourChanged(int k) override;
+    void label1Changed() override;
+    void label3Changed() override;
+    void text1Changed() override;
+    void text2Changed() override;
+
+    WindowState& state_;
+    HWND window_ = nullptr;
+    std::array<HWND, design::Form1Controls.size()> controls_{};
+    WNDPROC text1DefaultProc_ = nullptr;
+    HWND focusWhenInactive_ = nullptr;
+    std::unique_ptr<GdiResources> gdi_;
+};
+
+// How the user's regional settings write the decimal separator.
+NumberFormat UserNumberFormat();
+
+}  // namespace win32
+}  // namespace quadrell

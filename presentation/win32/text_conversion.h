@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quadrell::win32 {
+
+// The behaviour keeps UTF-8; Windows speaks UTF-16.
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view utf16);
+
+}  // namespace quadrell::win32
