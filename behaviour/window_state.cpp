@@ -39,37 +39,30 @@ void WindowState::setBoxBackColour(int k, Colour colour)
         observer_->boxColourChanged(k);
 }
 
-void WindowState::storeText1(std::string_view text)
+bool WindowState::store(std::string& field, std::string_view text, void (StateObserver::*tellObserver)())
 {
-    if (text1_ == text)
-        return;
-    text1_.assign(text);
+    if (field == text)
+        return false;
+    field.assign(text);
     if (observer_)
-        observer_->text1Changed();
-    raise(text1Change_);
+        (observer_->*tellObserver)();
+    return true;
 }
 
 void WindowState::setText1(std::string_view text)
 {
-    storeText1(text);
+    if (store(text1_, text, &StateObserver::text1Changed))
+        raise(text1Change_);
 }
 
 void WindowState::setLabel1(std::string_view caption)
 {
-    if (label1_ == caption)
-        return;
-    label1_.assign(caption);
-    if (observer_)
-        observer_->label1Changed();
+    store(label1_, caption, &StateObserver::label1Changed);
 }
 
 void WindowState::setLabel3(std::string_view caption)
 {
-    if (label3_ == caption)
-        return;
-    label3_.assign(caption);
-    if (observer_)
-        observer_->label3Changed();
+    store(label3_, caption, &StateObserver::label3Changed);
 }
 
 void WindowState::userClicksBox(int k)
@@ -81,7 +74,7 @@ void WindowState::userClicksBox(int k)
 void WindowState::userEditsText1(std::string_view text)
 {
     // The entry takes at most three characters from the user, whichever front end delivers them.
-    storeText1(Utf8Prefix(text, Text1MaxLength));
+    setText1(Utf8Prefix(text, Text1MaxLength));
 }
 
 void WindowState::userClicksText1()
@@ -91,12 +84,8 @@ void WindowState::userClicksText1()
 
 void WindowState::userEditsText2(std::string_view text)
 {
-    if (text2_ == text)
-        return;
-    text2_.assign(text);
-    if (observer_)
-        observer_->text2Changed();
-    raise(text2Change_);
+    if (store(text2_, text, &StateObserver::text2Changed))
+        raise(text2Change_);
 }
 
 void WindowState::userClicksCommand1()

@@ -66,7 +66,8 @@ public:
 private:
     BitBox& boxAt(int k) { return boxes_.at(static_cast<std::size_t>(k)); }
     void raise(const Handler& handler);
-    void storeText1(std::string_view text);
+    // Stores `text` in `field` when it differs and tells the observer; true when it changed.
+    bool store(std::string& field, std::string_view text, void (StateObserver::*tellObserver)());
 
     std::array<BitBox, BoxCount> boxes_;
     std::string label1_ = "00000000";

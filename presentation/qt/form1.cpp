@@ -33,9 +33,10 @@ void FillBackground(QWidget* widget, Colour colour)
     widget->setAutoFillBackground(true);
 }
 
-Qt::Alignment ToQtAlignment(design::Alignment alignment)
+// Entries centre their single line; labels, as on Windows, set their text at the top.
+Qt::Alignment ToQtAlignment(design::Alignment alignment, Qt::Alignment vertical)
 {
-    return alignment == design::Alignment::Centre ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
+    return (alignment == design::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | vertical;
 }
 
 QString BitDescription(int k, bool checked)
@@ -107,7 +108,7 @@ BitCheckBox* Form1::createBitBox(const design::Control& control)
 QLabel* Form1::createLabel(const design::Control& control)
 {
     auto* label = new QLabel(ToQString(control.caption), this);
-    label->setAlignment(ToQtAlignment(control.alignment));
+    label->setAlignment(ToQtAlignment(control.alignment, Qt::AlignTop));
     if (control.background)
         FillBackground(label, *control.background);
 
@@ -131,7 +132,7 @@ QLabel* Form1::createLabel(const design::Control& control)
 QLineEdit* Form1::createEntry(const design::Control& control)
 {
     auto* entry = new ClickableLineEdit(this);
-    entry->setAlignment(ToQtAlignment(control.alignment));
+    entry->setAlignment(ToQtAlignment(control.alignment, Qt::AlignVCenter));
     if (control.maxLength > 0)
         entry->setMaxLength(control.maxLength);  // stops typing and pasting alike
 
