@@ -1,3 +1,4 @@
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,11 @@ struct ClickCase {
     std::string label1;
     std::string label3;
 };
+
+std::ostream& operator<<(std::ostream& out, const ClickCase& c)
+{
+    return out << "clicks giving " << c.label1;
+}
 
 class BoxClickTest : public testing::TestWithParam<ClickCase> {};
 
@@ -60,6 +66,11 @@ struct EntryCase {
     std::string bits;
     std::string label3;
 };
+
+std::ostream& operator<<(std::ostream& out, const EntryCase& c)
+{
+    return out << '"' << c.typed << '"';
+}
 
 class DecimalEntryTest : public testing::TestWithParam<EntryCase> {};
 
@@ -141,6 +152,11 @@ struct SplitCase {
     std::string count;
     std::string colours;
 };
+
+std::ostream& operator<<(std::ostream& out, const SplitCase& c)
+{
+    return out << '"' << c.count << '"';
+}
 
 class SplitTest : public testing::TestWithParam<SplitCase> {};
 

@@ -1,5 +1,6 @@
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <variant>
 
@@ -19,6 +20,11 @@ struct LeadingCase {
     std::string text;
     double expected;
 };
+
+std::ostream& operator<<(std::ostream& out, const LeadingCase& c)
+{
+    return out << '"' << c.text << '"';
+}
 
 class LeadingNumberTest : public testing::TestWithParam<LeadingCase> {};
 
@@ -58,6 +64,11 @@ struct StrictCase {
     const NumberFormat* format;
     double expected;  // NaN: the text must be refused
 };
+
+std::ostream& operator<<(std::ostream& out, const StrictCase& c)
+{
+    return out << '"' << c.text << "\" with separator \"" << c.format->separator() << '"';
+}
 
 class StrictNumberTest : public testing::TestWithParam<StrictCase> {};
 
