@@ -211,6 +211,30 @@ TEST_F(WindowsGuiTest, TabWalksTheFocusOrder)
     EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"10000000", L"128"); }));
 }
 
+// The split count follows the user's regional settings: with Italian ones "2,5" is two and a half.
+// Run on its own with Italian settings (under Wine: LC_ALL=it_IT.UTF-8), which the program inherits.
+TEST(WindowsRegionalSettings, ItalianReadsCommaDecimals)
+{
+    wchar_t separator[8] = {};
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+    ASSERT_EQ(std::wstring(separator), L",") << "needs regional settings with a decimal comma";
+    RemoteWindow quadrell(ProgramPath);
+    ASSERT_TRUE(quadrell.found());
+    quadrell.clickAt(quadrell.window(), 4, 4);
+    quadrell.click(quadrell.control(Name::Text2));
+    quadrell.type(L"2,5");
+    HWND third = quadrell.control(Name::Check1, 2);
+    RECT inside;
+    GetClientRect(third, &inside);
+    const auto colourOf = [&](int k) {
+        return quadrell.pixel(quadrell.control(Name::Check1, k), inside.right - 2, inside.bottom / 2);
+    };
+    EXPECT_TRUE(RemoteWindow::waitUntil([&] { return colourOf(1) == LightGreen; }));
+    EXPECT_EQ(colourOf(0), LightGreen);
+    EXPECT_EQ(colourOf(2), Yellow);
+    EXPECT_EQ(quadrell.closeAndWait(), 0);
+}
+
 }  // namespace
 }  // namespace quadrell::win32_testing
 
