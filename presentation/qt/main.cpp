@@ -2,24 +2,14 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLocale>
 
 #include "display_check.h"
 #include "form1.h"
 #include "handlers.h"
 #include "qt_design.h"
+#include "user_number_format.h"
 #include "version.h"
 #include "window_state.h"
-
-namespace {
-
-// The user's regional settings (LC_ALL, else LC_NUMERIC, else LANG) say how numbers are written.
-quadrell::NumberFormat UserNumberFormat()
-{
-    return quadrell::NumberFormat{QLocale::system().decimalPoint().toStdString()};
-}
-
-}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -39,7 +29,7 @@ int main(int argc, char* argv[])
     quadrell::RegisterFontSubstitutes();
 
     quadrell::WindowState state;
-    quadrell::BindHandlers(state, UserNumberFormat());
+    quadrell::BindHandlers(state, quadrell::UserNumberFormat());
     quadrell::Form1 window(state);
     state.loadForm1();
     window.show();

@@ -15,6 +15,7 @@
 #include "form1.h"
 #include "qt_design.h"
 #include "state_probe.h"
+#include "user_number_format.h"
 
 // Colours print as names in failure messages.
 inline void PrintTo(const QColor& colour, std::ostream* out)
@@ -285,6 +286,20 @@ TEST_F(Form1Test, BitRowStaysLeftToRightInRightToLeftLocales)
     auto* last = mirrored.findChild<QCheckBox*>("Check1_7");
     EXPECT_LT(first->x(), last->x());
     EXPECT_EQ(first->layoutDirection(), Qt::LeftToRight);
+}
+
+// The locale the tests run in decides the separator: CTest runs this once more with LC_ALL set to
+// Italian, where "2,5" is two and a half and "2.5" is not a number.
+TEST(UserNumberFormatTest, SplitCountFollowsTheUserLocale)
+{
+    const bool italian = qgetenv("LC_ALL").startsWith("it");
+    EXPECT_EQ(UserNumberFormat().decimalSeparator, italian ? "," : ".");
+
+    CountingState counting(UserNumberFormat());
+    Form1 window(counting.state);
+    auto* split = window.findChild<QLineEdit*>("Text2");
+    QTest::keyClicks(split, italian ? "2,5" : "2.5");
+    EXPECT_EQ(testing_support::BoxColours(counting.state), "GGYYYYYY");
 }
 
 }  // namespace
