@@ -2,8 +2,11 @@
 
 # What cross-building and running the Windows program needs. Only 64-bit Wine: these machines run
 # no 32-bit code, and with the 32-bit Wine package present the loader fails.
+# Wine's own fonts and the X libraries its display driver loads are only recommended by Debian's
+# packages, so they are named here.
 WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64
-                        mingw-w64-tools googletest wine wine64 xvfb file icoutils)
+                        googletest wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1
+                        libxfixes3 libxinerama1 libxcomposite1 xvfb file icoutils)
 
 # prepare_wine_prefix DIR: creates the prefix once; exports WINEPREFIX and quiets Wine.
 prepare_wine_prefix() {
