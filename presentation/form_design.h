@@ -85,6 +85,31 @@ inline constexpr std::array<Control, 16> Form1Controls{{
      std::nullopt, Alignment::Left, 0, -1},
 }};
 
+// Which label captions which entry: screen readers name each entry by its caption.
+struct CaptionLink {
+    Name label;
+    Name entry;
+};
+inline constexpr std::array<CaptionLink, 2> EntryCaptions{{{Name::Label4, Name::Text1}, {Name::Label2, Name::Text2}}};
+
+// The label captioning `entry`, if it has one.
+constexpr std::optional<Name> CaptionOf(Name entry)
+{
+    for (const CaptionLink& link : EntryCaptions)
+        if (link.entry == entry)
+            return link.label;
+    return std::nullopt;
+}
+
+// Whether `label` captions an entry.
+constexpr bool IsEntryCaption(Name label)
+{
+    for (const CaptionLink& link : EntryCaptions)
+        if (link.label == label)
+            return true;
+    return false;
+}
+
 // The control with this name and index; the table holds every one of them.
 constexpr const Control& Find(Name name, int index = 0)
 {

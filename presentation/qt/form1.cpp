@@ -123,8 +123,7 @@ QLabel* Form1::createLabel(const design::Control& control)
         label->setText(ToQString(state_.label3()));
         label->setAccessibleDescription(tr("Decimal value"));
         break;
-    case design::Name::Label2: label2_ = label; break;
-    default: label4_ = label; break;
+    default: break;
     }
     return label;
 }
@@ -164,8 +163,10 @@ QPushButton* Form1::createButton(const design::Control& control)
 void Form1::linkEntriesToCaptions()
 {
     // Screen readers name each entry by its caption.
-    label4_->setBuddy(text1_);
-    label2_->setBuddy(text2_);
+    for (const design::CaptionLink& link : design::EntryCaptions) {
+        auto* label = findChild<QLabel*>(ObjectName(design::Find(link.label)));
+        label->setBuddy(findChild<QWidget*>(ObjectName(design::Find(link.entry))));
+    }
 }
 
 void Form1::chainFocusOrder()
@@ -180,8 +181,6 @@ void Form1::chainFocusOrder()
             setTabOrder(previous, widget);
         previous = widget;
     }
-    for (QLabel* label : {label1_, label2_, label3_, label4_})
-        label->setFocusPolicy(Qt::NoFocus);
 }
 
 void Form1::showBoxValue(int k)

@@ -50,9 +50,7 @@ private:
     WindowState& state_;
     std::array<BitCheckBox*, BoxCount> bitBoxes_{};
     QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;
-    QLabel* label4_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QLineEdit* text2_ = nullptr;
     QPushButton* command1_ = nullptr;

@@ -1,5 +1,6 @@
 #include "form1_window.h"
 
+#include <optional>
 #include <string>
 
 #include "control_ids.h"
@@ -95,8 +96,15 @@ bool Form1Window::create(HINSTANCE instance)
 void Form1Window::createControls(HINSTANCE instance)
 {
     // Created in focus order, so the dialog keys' walk through WS_TABSTOP controls follows it.
-    for (std::size_t at = 0; at < design::Form1Controls.size(); ++at)
-        controls_[at] = createControl(instance, design::Form1Controls[at]);
+    // An entry's caption is created just before the entry: screen readers name an edit control
+    // after the label that precedes it.
+    for (const design::Control& each : design::Form1Controls) {
+        if (each.kind == design::Kind::Label && design::IsEntryCaption(each.name))
+            continue;
+        if (const std::optional<design::Name> caption = design::CaptionOf(each.name))
+            createControl(instance, design::Find(*caption));
+        createControl(instance, each);
+    }
 
     HWND text1 = control(design::Name::Text1);
     SendMessageW(text1, EM_LIMITTEXT, static_cast<WPARAM>(design::Find(design::Name::Text1).maxLength), 0);
@@ -105,10 +113,10 @@ void Form1Window::createControls(HINSTANCE instance)
     SetFocus(control(design::Name::Check1, 0));
 }
 
-HWND Form1Window::createControl(HINSTANCE instance, const design::Control& control)
+void Form1Window::createControl(HINSTANCE instance, const design::Control& control)
 {
     if (control.kind == design::Kind::Shape)
-        return nullptr;  // painted by the window itself
+        return;  // painted by the window itself
     const NativeKind kind = NativeKindOf(control);
     const design::Rect& b = control.bounds;
     HWND created = CreateWindowExW(
@@ -117,7 +125,7 @@ HWND Form1Window::createControl(HINSTANCE instance, const design::Control& contr
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control.name, control.index))), instance, nullptr);
     const HFONT font = control.font ? gdi_->font(*control.font) : gdi_->dialogFont();
     SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return created;
+    controls_[static_cast<std::size_t>(ControlId(control.name, control.index) - FirstControlId)] = created;
 }
 
 HWND Form1Window::control(design::Name name, int index) const
@@ -167,7 +175,7 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-        return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        return onControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM:
         onDrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
@@ -215,11 +223,11 @@ void Form1Window::onEntryChanged(int id)
         state_.userEditsText2(text);
 }
 
-LRESULT Form1Window::onControlColour(HDC dc, HWND control)
+LRESULT Form1Window::onControlColour(UINT message, HDC dc, HWND control)
 {
     const design::Control* design = designOf(control);
     if (!design)
-        return DefWindowProcW(window_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+        return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     if (design->kind == design::Kind::Label && !design->background) {
         // A caption on the window's own background lets what is painted beneath show through.

@@ -36,10 +36,10 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControls(HINSTANCE instance);
-    HWND createControl(HINSTANCE instance, const design::Control& control);
+    void createControl(HINSTANCE instance, const design::Control& control);
     void onCommand(int id, int code);
     void onEntryChanged(int id);
-    LRESULT onControlColour(HDC dc, HWND control);
+    LRESULT onControlColour(UINT message, HDC dc, HWND control);
     void onDrawButton(const DRAWITEMSTRUCT& item);
     void onPaint();
     void onActivate(bool active);

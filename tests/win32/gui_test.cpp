@@ -95,6 +95,13 @@ TEST_F(WindowsGuiTest, StartsAsDesigned)
     EXPECT_EQ(quadrell->focus(), box(0));
 }
 
+TEST_F(WindowsGuiTest, EachEntryFollowsItsCaption)
+{
+    // Screen readers name an edit control after the label just before it among its siblings.
+    EXPECT_EQ(GetWindow(text1(), GW_HWNDPREV), quadrell->control(Name::Label4));
+    EXPECT_EQ(GetWindow(text2(), GW_HWNDPREV), quadrell->control(Name::Label2));
+}
+
 TEST_F(WindowsGuiTest, BoxClicksShowInBothDisplays)
 {
     quadrell->click(box(0));
