@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -37,6 +38,15 @@ void FillBackground(QWidget* widget, Colour colour)
 Qt::Alignment ToQtAlignment(design::Alignment alignment, Qt::Alignment vertical)
 {
     return (alignment == design::Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | vertical;
+}
+
+// Shows the stored text in an entry. Echoing the user's own edit back would reset the cursor and
+// the undo history, so an entry that already shows the text is left alone.
+void ShowEntryText(QLineEdit* entry, const std::string& stored)
+{
+    const QString text = ToQString(stored);
+    if (entry->text() != text)
+        entry->setText(text);
 }
 
 QString BitDescription(int k, bool checked)
@@ -211,17 +221,12 @@ void Form1::label3Changed()
 
 void Form1::text1Changed()
 {
-    // Echoing the user's own edit back would reset the cursor and the undo history.
-    const QString text = ToQString(state_.text1());
-    if (text1_->text() != text)
-        text1_->setText(text);
+    ShowEntryText(text1_, state_.text1());
 }
 
 void Form1::text2Changed()
 {
-    const QString text = ToQString(state_.text2());
-    if (text2_->text() != text)
-        text2_->setText(text);
+    ShowEntryText(text2_, state_.text2());
 }
 
 }  // namespace quadrell

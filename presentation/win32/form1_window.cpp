@@ -22,6 +22,15 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
+// Shows the stored text in an entry that does not already show it: setting an edit control's
+// text moves its caret, so the user's own edit is not echoed back.
+void ShowEntryText(HWND entry, const std::string& stored)
+{
+    const std::wstring text = Widen(stored);
+    if (WindowText(entry) != text)
+        SetWindowTextW(entry, text.c_str());
+}
+
 // The window class and style of each kind of control.
 struct NativeKind {
     const wchar_t* windowClass;
@@ -313,18 +322,12 @@ void Form1Window::label3Changed()
 
 void Form1Window::text1Changed()
 {
-    HWND text1 = control(design::Name::Text1);
-    const std::wstring text = Widen(state_.text1());
-    if (WindowText(text1) != text)
-        SetWindowTextW(text1, text.c_str());
+    ShowEntryText(control(design::Name::Text1), state_.text1());
 }
 
 void Form1Window::text2Changed()
 {
-    HWND text2 = control(design::Name::Text2);
-    const std::wstring text = Widen(state_.text2());
-    if (WindowText(text2) != text)
-        SetWindowTextW(text2, text.c_str());
+    ShowEntryText(control(design::Name::Text2), state_.text2());
 }
 
 }  // namespace quadrell::win32
