@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+
+#include "colour.h"
+#include "form_design.h"
+
+namespace quadrell::design {
+
+// The colours the desktop asks programs to use, as each front end reads them from its system.
+struct SystemColours {
+    Colour window;         // a form's background
+    Colour windowText;     // text on it
+    Colour entry;          // a text entry's background
+    Colour entryText;      // text in an entry
+    Colour button;         // a push button's face
+    Colour buttonText;     // text on a push button
+    Colour highlight;      // what is selected
+    Colour highlightText;  // text on the selection
+};
+
+struct DesktopScheme {
+    SystemColours system;
+    bool highContrast;  // the user asked every program for the system's colours alone
+};
+
+// What a control is painted with.
+struct ControlColours {
+    Colour background;
+    Colour text;
+    friend bool operator==(const ControlColours&, const ControlColours&) = default;
+};
+
+// Text on the design's own backgrounds. The design chose its light backgrounds for dark text; the
+// system's text colour may be light, so text on them is always this.
+inline constexpr Colour DesignedTextColour = 0x00000000;
+
+// The colours of `control`, whose designed background is `designed` (for a bit box, its current
+// colour from the window state; none for a control that takes the system's colour).
+// In the usual schemes the designed backgrounds stay and their text is dark; every other control
+// takes the system's colours. Under high contrast every control takes the system's colours, and
+// the boxes of the split stand out in the highlight colours.
+ControlColours ColoursOf(const Control& control, std::optional<Colour> designed, const DesktopScheme& scheme);
+
+// The colour of an outline shape whose designed colour is `designed`: kept wherever it stands out
+// from the window's background, the window's text colour under high contrast or where it would
+// vanish.
+Colour OutlineColourOf(Colour designed, const DesktopScheme& scheme);
+
+}  // namespace quadrell::design

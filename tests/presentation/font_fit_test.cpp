@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "font_fit.h"
+
+namespace quadrell::design {
+namespace {
+
+struct Case {
+    double desktop;
+    double largestThatFits;  // the toolkit's measurement, stood in for by a threshold
+    double expected;
+};
+
+class FittedPointSizeTest : public testing::TestWithParam<Case> {};
+
+TEST_P(FittedPointSizeTest, TakesTheLargestFittingSizeNoMoreThanTheDesktopsAndNoLessThanEight)
+{
+    const Case& c = GetParam();
+    EXPECT_DOUBLE_EQ(FittedPointSize(c.desktop, [&](double points) { return points <= c.largestThatFits; }),
+                     c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(FontFit, FittedPointSizeTest, testing::Values(
+    Case{8.25, 20, 8.25},   // the classic dialog font fits as it is
+    Case{11, 20, 11},       // a larger desktop font that fits is kept
+    Case{11, 9.2, 9},       // too large: shrunk in half points to the largest that fits
+    Case{11, 3, 8},         // never below eight points, even where nothing fits
+    Case{7, 20, 7}));       // never more than the desktop asks
+
+}  // namespace
+}  // namespace quadrell::design
