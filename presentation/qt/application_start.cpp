@@ -47,11 +47,11 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 // The start worked: says what was held back, as it would have been said.
 void ReleaseHeldMessages()
 {
+    qInstallMessageHandler(nullptr);
     const QByteArray raw = held->rawOutput.text();
     const QStringList formatted = held->formatted;
-    delete held;
+    delete held;  // puts standard error back
     held = nullptr;
-    qInstallMessageHandler(nullptr);
     std::fwrite(raw.constData(), 1, static_cast<size_t>(raw.size()), stderr);
     for (const QString& line : formatted)
         std::fprintf(stderr, "%s\n", qPrintable(line));
