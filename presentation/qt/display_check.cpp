@@ -6,6 +6,8 @@
 
 #include <xcb/xcb.h>
 
+#include "captured_stderr.h"
+
 namespace quadrell {
 
 namespace {
@@ -19,12 +21,20 @@ bool WaylandReachable()
     return QFileInfo(socket.startsWith('/') ? QString::fromLocal8Bit(socket) : path).exists();
 }
 
-bool X11Reachable()
+// Empty when the X display admits a client; otherwise why not. A display that refuses a client
+// says why (for instance that it has too many clients), and libxcb writes that to standard error.
+QString X11Refusal(const QString& display)
 {
+    const CapturedStderr said;
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     const bool reachable = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
-    return reachable;
+    if (reachable)
+        return {};
+    const QString reason = QString::fromLocal8Bit(said.text()).simplified();
+    if (reason.isEmpty())
+        return QStringLiteral("cannot reach the display %1").arg(display);
+    return QStringLiteral("the display %1 refused the connection (%2)").arg(display, reason);
 }
 
 }  // namespace
@@ -38,9 +48,7 @@ QString MissingDisplayReason()
         return {};
     if (qgetenv("DISPLAY").isEmpty())
         return QStringLiteral("no display to open the window on: DISPLAY is not set");
-    if (!X11Reachable())
-        return QStringLiteral("cannot reach the display %1").arg(QString::fromLocal8Bit(qgetenv("DISPLAY")));
-    return {};
+    return X11Refusal(QString::fromLocal8Bit(qgetenv("DISPLAY")));
 }
 
 }  // namespace quadrell

@@ -46,3 +46,13 @@ configure_bench_build() {
     cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUADRELL_BENCH=ON -DQUADRELL_QT=ON \
         -DQUADRELL_TESTS=ON > /dev/null
 }
+
+# build_needed DIR TARGET...: whether building the targets in DIR would do any work (a Ninja
+# dry run), so that a script can say it is building, or stay quiet when all is up to date.
+build_needed() {
+    local dir=$1
+    shift
+    local plan
+    plan=$(cmake --build "$dir" --target "$@" -- -n)
+    [[ $plan == *$'\n['* || $plan == '['* ]]
+}
