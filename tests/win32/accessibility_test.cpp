@@ -102,7 +102,10 @@ Speech Read(IAccessible* object)
     s.name = Text([&](BSTR* t) { return object->get_accName(self, t); });
     s.value = Text([&](BSTR* t) { return object->get_accValue(self, t); });
     s.description = Text([&](BSTR* t) { return object->get_accDescription(self, t); });
-    s.defaultAction = Text([&](BSTR* t) { return object->get_accDefaultAction(self, t); });
+    // Only the button's action is the program's word; a check box's is the system's own
+    // ("Check" on Windows, none under Wine).
+    if (s.role == ROLE_SYSTEM_PUSHBUTTON)
+        s.defaultAction = Text([&](BSTR* t) { return object->get_accDefaultAction(self, t); });
     return s;
 }
 
