@@ -140,7 +140,7 @@ public:
         HWND to = nullptr;
         switch (direction) {
         case NAVDIR_FIRSTCHILD: to = ::GetWindow(window_, GW_CHILD); break;
-        case NAVDIR_LASTCHILD: to = ::GetWindow(window_, GW_CHILD) ? ::GetWindow(::GetWindow(window_, GW_CHILD), GW_HWNDLAST) : nullptr; break;
+        case NAVDIR_LASTCHILD: to = ChildWindows(window_).empty() ? nullptr : ChildWindows(window_).back(); break;
         case NAVDIR_NEXT: to = isControl() ? ::GetWindow(window_, GW_HWNDNEXT) : nullptr; break;
         case NAVDIR_PREVIOUS: to = isControl() ? ::GetWindow(window_, GW_HWNDPREV) : nullptr; break;
         default: return standard_->accNavigate(direction, start, end);
