@@ -11,6 +11,8 @@
 #include "coloured_button.h"
 #include "outline_shape.h"
 #include "qt_design.h"
+#include "spoken_words.h"
+#include "user_language.h"
 #include "window_state.h"
 
 namespace quadrell {
@@ -51,7 +53,7 @@ void ShowEntryText(QLineEdit* entry, const std::string& stored)
 
 QString BitDescription(int k, bool checked)
 {
-    return Form1::tr("Bit of weight %1, %2").arg(BitWeight(k)).arg(checked ? Form1::tr("set") : Form1::tr("clear"));
+    return ToQString(design::BitBoxDescription(UserSpokenLanguage(), k, checked));
 }
 
 }  // namespace
@@ -126,12 +128,12 @@ QLabel* Form1::createLabel(const design::Control& control)
     case design::Name::Label1:
         label1_ = label;
         label->setText(ToQString(state_.label1()));
-        label->setAccessibleDescription(tr("Binary value"));
+        label->setAccessibleDescription(ToQString(design::ControlDescription(UserSpokenLanguage(), control.name)));
         break;
     case design::Name::Label3:
         label3_ = label;
         label->setText(ToQString(state_.label3()));
-        label->setAccessibleDescription(tr("Decimal value"));
+        label->setAccessibleDescription(ToQString(design::ControlDescription(UserSpokenLanguage(), control.name)));
         break;
     default: break;
     }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "accessible_control.h"
 #include "control_ids.h"
 #include "text_conversion.h"
 #include "window_state.h"
@@ -134,6 +135,7 @@ void Form1Window::createControl(HINSTANCE instance, const design::Control& contr
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control.name, control.index))), instance, nullptr);
     const HFONT font = control.font ? gdi_->font(*control.font) : gdi_->dialogFont();
     SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    MakeAccessible(created);
     controls_[static_cast<std::size_t>(ControlId(control.name, control.index) - FirstControlId)] = created;
 }
 
@@ -194,6 +196,10 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = AnswerGetObject(window_, wParam, lParam))
+            return answer;
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_DESTROY:
         state_.setObserver(nullptr);
         window_ = nullptr;
@@ -303,6 +309,9 @@ void Form1Window::onActivate(bool active)
 void Form1Window::boxValueChanged(int k)
 {
     SendMessageW(control(design::Name::Check1, k), BM_SETCHECK, state_.box(k).value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    // Screen readers hear the new state, and the description that tells it.
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, control(design::Name::Check1, k), OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control(design::Name::Check1, k), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Form1Window::boxColourChanged(int k)
@@ -313,11 +322,13 @@ void Form1Window::boxColourChanged(int k)
 void Form1Window::label1Changed()
 {
     SetWindowTextW(control(design::Name::Label1), Widen(state_.label1()).c_str());
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control(design::Name::Label1), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Form1Window::label3Changed()
 {
     SetWindowTextW(control(design::Name::Label3), Widen(state_.label3()).c_str());
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control(design::Name::Label3), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Form1Window::text1Changed()
