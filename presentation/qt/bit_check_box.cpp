@@ -4,12 +4,17 @@
 
 namespace quadrell {
 
-void BitCheckBox::setBackColour(const QColor& colour)
+void BitCheckBox::setColours(const QColor& back, const QColor& text)
 {
-    if (colour == backColour_)
-        return;
-    backColour_ = colour;
-    update();
+    if (palette().color(QPalette::WindowText) != text) {
+        QPalette captionPalette = palette();
+        captionPalette.setColor(QPalette::WindowText, text);
+        setPalette(captionPalette);
+    }
+    if (back != backColour_) {
+        backColour_ = back;
+        update();
+    }
 }
 
 void BitCheckBox::paintEvent(QPaintEvent* event)
