@@ -6,7 +6,9 @@ namespace quadrell {
 
 void BitCheckBox::setColours(const QColor& back, const QColor& text)
 {
-    if (palette().color(QPalette::WindowText) != text) {
+    // Set even when the colour is already the same: a colour merely inherited would follow the
+    // desktop's next palette.
+    if (palette().color(QPalette::WindowText) != text || !palette().isBrushSet(QPalette::Active, QPalette::WindowText)) {
         QPalette captionPalette = palette();
         captionPalette.setColor(QPalette::WindowText, text);
         setPalette(captionPalette);

@@ -10,7 +10,9 @@ ColouredButton::ColouredButton(const QString& text, QWidget* parent) : QPushButt
 
 void ColouredButton::setColours(const QColor& face, const QColor& text)
 {
-    if (palette().color(QPalette::ButtonText) != text) {
+    // Set even when the colour is already the same: a colour merely inherited would follow the
+    // desktop's next palette.
+    if (palette().color(QPalette::ButtonText) != text || !palette().isBrushSet(QPalette::Active, QPalette::ButtonText)) {
         QPalette captionPalette = palette();
         captionPalette.setColor(QPalette::ButtonText, text);
         setPalette(captionPalette);

@@ -37,7 +37,8 @@ void SetColours(QWidget* widget, QPalette::ColorRole backRole, QPalette::ColorRo
     QPalette palette = widget->palette();
     const QColor back = ToQColor(colours.background);
     const QColor text = ToQColor(colours.text);
-    if (palette.color(backRole) == back && palette.color(textRole) == text && palette.isBrushSet(QPalette::Active, backRole))
+    if (palette.color(backRole) == back && palette.color(textRole) == text
+        && palette.isBrushSet(QPalette::Active, backRole) && palette.isBrushSet(QPalette::Active, textRole))
         return;
     palette.setColor(backRole, back);
     palette.setColor(textRole, text);
