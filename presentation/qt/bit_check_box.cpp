@@ -4,12 +4,19 @@
 
 namespace quadrell {
 
-void BitCheckBox::setBackColour(const QColor& colour)
+void BitCheckBox::setColours(const QColor& back, const QColor& text)
 {
-    if (colour == backColour_)
-        return;
-    backColour_ = colour;
-    update();
+    // Set even when the colour is already the same: a colour merely inherited would follow the
+    // desktop's next palette.
+    if (palette().color(QPalette::WindowText) != text || !palette().isBrushSet(QPalette::Active, QPalette::WindowText)) {
+        QPalette captionPalette = palette();
+        captionPalette.setColor(QPalette::WindowText, text);
+        setPalette(captionPalette);
+    }
+    if (back != backColour_) {
+        backColour_ = back;
+        update();
+    }
 }
 
 void BitCheckBox::paintEvent(QPaintEvent* event)

@@ -13,8 +13,9 @@ class BitCheckBox : public QCheckBox {
 public:
     using QCheckBox::QCheckBox;
 
-    // Painted by the box itself, so every style shows exactly this colour.
-    void setBackColour(const QColor& colour);
+    // The background is painted by the box itself, so every style shows exactly this colour; the
+    // caption is drawn in `text`. The square and its check mark stay the style's.
+    void setColours(const QColor& back, const QColor& text);
 
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }

@@ -6,16 +6,28 @@
 
 namespace quadrell {
 
-ColouredButton::ColouredButton(const QString& text, const QColor& face, QWidget* parent)
-    : QPushButton(text, parent), face_(face)
+ColouredButton::ColouredButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
+
+void ColouredButton::setColours(const QColor& face, const QColor& text)
 {
+    // Set even when the colour is already the same: a colour merely inherited would follow the
+    // desktop's next palette.
+    if (palette().color(QPalette::ButtonText) != text || !palette().isBrushSet(QPalette::Active, QPalette::ButtonText)) {
+        QPalette captionPalette = palette();
+        captionPalette.setColor(QPalette::ButtonText, text);
+        setPalette(captionPalette);
+    }
+    if (face != face_) {
+        face_ = face;
+        update();
+    }
 }
 
 void ColouredButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), face_);
-    qDrawShadePanel(&painter, rect(), palette(), isDown(), 1);
+    qDrawShadePanel(&painter, rect(), palette(), isDown(), EdgeWidth);
 
     const int shift = isDown() ? 1 : 0;  // the caption moves with a pressed face
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));

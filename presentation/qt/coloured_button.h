@@ -12,7 +12,12 @@ class ColouredButton : public QPushButton {
     Q_OBJECT
 
 public:
-    ColouredButton(const QString& text, const QColor& face, QWidget* parent);
+    // The width of the painted edge, in pixels.
+    static constexpr int EdgeWidth = 1;
+
+    ColouredButton(const QString& text, QWidget* parent);
+
+    void setColours(const QColor& face, const QColor& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

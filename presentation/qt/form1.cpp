@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +10,9 @@
 #include "bit_check_box.h"
 #include "clickable_line_edit.h"
 #include "coloured_button.h"
+#include "colour_policy.h"
+#include "desktop_font.h"
+#include "desktop_scheme.h"
 #include "outline_shape.h"
 #include "qt_design.h"
 #include "spoken_words.h"
@@ -27,13 +31,20 @@ QString ObjectName(const design::Control& control)
     return control.name == design::Name::Check1 ? name + '_' + QString::number(control.index) : name;
 }
 
-// Paints a label's whole area in `colour` whatever the style, by filling its background.
-void FillBackground(QWidget* widget, Colour colour)
+// Gives a widget these colours for its background and text roles. Only the widget's own palette
+// changes, so the window is not told of it and nothing repaints in a loop.
+void SetColours(QWidget* widget, QPalette::ColorRole backRole, QPalette::ColorRole textRole,
+                const design::ControlColours& colours)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ToQColor(colour));
+    const QColor back = ToQColor(colours.background);
+    const QColor text = ToQColor(colours.text);
+    if (palette.color(backRole) == back && palette.color(textRole) == text
+        && palette.isBrushSet(QPalette::Active, backRole) && palette.isBrushSet(QPalette::Active, textRole))
+        return;
+    palette.setColor(backRole, back);
+    palette.setColor(textRole, text);
     widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 // Entries centre their single line; labels, as on Windows, set their text at the top.
@@ -66,6 +77,8 @@ Form1::Form1(WindowState& state, QWidget* parent) : QWidget(parent), state_(stat
     setFixedSize(TwipsToPixels(design::Form1.clientWidth), TwipsToPixels(design::Form1.clientHeight));
 
     createControls();
+    applyDesktopColours();
+    applyDesktopFont();
     linkEntriesToCaptions();
     chainFocusOrder();
     state_.setObserver(this);
@@ -88,6 +101,59 @@ void Form1::createControls()
     }
 }
 
+void Form1::changeEvent(QEvent* event)
+{
+    // The window's palette and font follow the desktop's: a new theme, a dark style, another
+    // default font repaint the controls at once.
+    const bool built = shape1_ != nullptr;  // the last control made; earlier changes reach each as it is made
+    if (built && event->type() == QEvent::PaletteChange)
+        applyDesktopColours();
+    else if (built && event->type() == QEvent::FontChange)
+        applyDesktopFont();
+    QWidget::changeEvent(event);
+}
+
+void Form1::applyDesktopColours()
+{
+    const design::DesktopScheme scheme = DesktopSchemeOf(palette());
+    for (const design::Control& control : design::Form1Controls)
+        applyColours(control, scheme);
+}
+
+void Form1::applyColours(const design::Control& control, const design::DesktopScheme& scheme)
+{
+    QWidget* widget = findChild<QWidget*>(ObjectName(control));
+    switch (control.kind) {
+    case design::Kind::CheckBox: showBoxColour(control.index); break;
+    case design::Kind::Label:
+        SetColours(widget, QPalette::Window, QPalette::WindowText, design::ColoursOf(control, control.background, scheme));
+        break;
+    case design::Kind::TextEntry:
+        SetColours(widget, QPalette::Base, QPalette::Text, design::ColoursOf(control, control.background, scheme));
+        break;
+    case design::Kind::PushButton: {
+        const design::ControlColours colours = design::ColoursOf(control, control.background, scheme);
+        command1_->setColours(ToQColor(colours.background), ToQColor(colours.text));
+        break;
+    }
+    case design::Kind::Shape:
+        shape1_->setColour(ToQColor(design::OutlineColourOf(control.outline.value_or(0), scheme)));
+        break;
+    }
+}
+
+void Form1::applyDesktopFont()
+{
+    const QFont fitted = FittedDesktopFont(font(), *style());
+    for (const design::Control& control : design::Form1Controls) {
+        if (control.font || control.kind == design::Kind::Shape)
+            continue;
+        QWidget* widget = findChild<QWidget*>(ObjectName(control));
+        if (widget->font() != fitted || !widget->testAttribute(Qt::WA_SetFont))
+            widget->setFont(fitted);
+    }
+}
+
 QWidget* Form1::createControl(const design::Control& control)
 {
     switch (control.kind) {
@@ -96,7 +162,8 @@ QWidget* Form1::createControl(const design::Control& control)
     case design::Kind::TextEntry: return createEntry(control);
     case design::Kind::PushButton: return createButton(control);
     case design::Kind::Shape: {
-        auto* shape = new OutlineShape(ToQColor(control.outline.value_or(0)), this);
+        auto* shape = new OutlineShape(this);
+        shape1_ = shape;
         shape->lower();  // beneath the controls it frames
         return shape;
     }
@@ -109,7 +176,6 @@ BitCheckBox* Form1::createBitBox(const design::Control& control)
     const int k = control.index;
     auto* box = new BitCheckBox(ToQString(control.caption), this);
     bitBoxes_[static_cast<std::size_t>(k)] = box;
-    box->setBackColour(ToQColor(state_.box(k).backColour));
     box->setChecked(state_.box(k).value == 1);
     box->setAccessibleDescription(BitDescription(k, box->isChecked()));
     // `clicked` comes from the mouse and the space bar only, never from setChecked.
@@ -121,8 +187,8 @@ QLabel* Form1::createLabel(const design::Control& control)
 {
     auto* label = new QLabel(ToQString(control.caption), this);
     label->setAlignment(ToQtAlignment(control.alignment, Qt::AlignTop));
-    if (control.background)
-        FillBackground(label, *control.background);
+    // A label with a colour of its own paints its whole area in it; the others show the window.
+    label->setAutoFillBackground(control.background.has_value());
 
     switch (control.name) {
     case design::Name::Label1:
@@ -163,10 +229,9 @@ QLineEdit* Form1::createEntry(const design::Control& control)
     return entry;
 }
 
-QPushButton* Form1::createButton(const design::Control& control)
+ColouredButton* Form1::createButton(const design::Control& control)
 {
-    const QColor face = control.background ? ToQColor(*control.background) : palette().color(QPalette::Button);
-    auto* button = new ColouredButton(ToQString(control.caption), face, this);
+    auto* button = new ColouredButton(ToQString(control.caption), this);
     connect(button, &QPushButton::clicked, this, [this] { state_.userClicksCommand1(); });
     command1_ = button;
     return button;
@@ -208,7 +273,9 @@ void Form1::showBoxValue(int k)
 
 void Form1::showBoxColour(int k)
 {
-    bitBoxes_[static_cast<std::size_t>(k)]->setBackColour(ToQColor(state_.box(k).backColour));
+    const design::ControlColours colours
+        = design::ColoursOf(design::Find(design::Name::Check1, k), state_.box(k).backColour, DesktopSchemeOf(palette()));
+    bitBoxes_[static_cast<std::size_t>(k)]->setColours(ToQColor(colours.background), ToQColor(colours.text));
 }
 
 void Form1::label1Changed()

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "bit_box.h"
+#include "colour_policy.h"
 #include "form_design.h"
 #include "state_observer.h"
 
@@ -15,6 +16,8 @@ class QPushButton;
 namespace quadrell {
 
 class BitCheckBox;
+class ColouredButton;
+class OutlineShape;
 class WindowState;
 
 // The Quadrell window: shows a WindowState and turns the user's clicks and edits into its
@@ -32,9 +35,15 @@ private:
     BitCheckBox* createBitBox(const design::Control& control);
     QLabel* createLabel(const design::Control& control);
     QLineEdit* createEntry(const design::Control& control);
-    QPushButton* createButton(const design::Control& control);
+    ColouredButton* createButton(const design::Control& control);
     void linkEntriesToCaptions();
     void chainFocusOrder();
+
+    // The desktop's colours and font, through the shared colour policy and font fitting.
+    void changeEvent(QEvent* event) override;
+    void applyDesktopColours();
+    void applyColours(const design::Control& control, const design::DesktopScheme& scheme);
+    void applyDesktopFont();
 
     void showBoxValue(int k);
     void showBoxColour(int k);
@@ -53,7 +62,8 @@ private:
     QLabel* label3_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QLineEdit* text2_ = nullptr;
-    QPushButton* command1_ = nullptr;
+    ColouredButton* command1_ = nullptr;
+    OutlineShape* shape1_ = nullptr;
 };
 
 }  // namespace quadrell

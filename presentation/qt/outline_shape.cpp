@@ -4,10 +4,18 @@
 
 namespace quadrell {
 
-OutlineShape::OutlineShape(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour)
+OutlineShape::OutlineShape(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+}
+
+void OutlineShape::setColour(const QColor& colour)
+{
+    if (colour == colour_)
+        return;
+    colour_ = colour;
+    update();
 }
 
 void OutlineShape::paintEvent(QPaintEvent*)

@@ -11,7 +11,9 @@ class OutlineShape : public QWidget {
     Q_OBJECT
 
 public:
-    OutlineShape(const QColor& colour, QWidget* parent);
+    explicit OutlineShape(QWidget* parent);
+
+    void setColour(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

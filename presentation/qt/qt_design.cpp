@@ -20,6 +20,12 @@ QColor ToQColor(Colour colour)
     return {RedOf(colour), GreenOf(colour), BlueOf(colour)};
 }
 
+Colour FromQColor(const QColor& colour)
+{
+    return static_cast<Colour>(colour.red()) | static_cast<Colour>(colour.green()) << 8
+        | static_cast<Colour>(colour.blue()) << 16;
+}
+
 QString ToQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

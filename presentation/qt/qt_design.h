@@ -14,6 +14,7 @@ namespace quadrell {
 int TwipsToPixels(int twips);
 QRect ToQRect(const design::Rect& bounds);
 QColor ToQColor(Colour colour);
+Colour FromQColor(const QColor& colour);
 QString ToQString(std::string_view text);
 
 // The design's font; where its face is missing, Qt's substitution picks a similar sans face at the

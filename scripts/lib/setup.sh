@@ -20,7 +20,7 @@ ensure_packages() {
 
 # What building, running and testing on Linux needs.
 LINUX_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-                      qt6-base-dev libgl-dev libxcb1-dev fonts-dejavu-core fonts-liberation)
+                      qt6-base-dev qt6-gtk-platformtheme libgl-dev libxcb1-dev fonts-dejavu-core fonts-liberation)
 
 # The one Linux build every script shares, so none of them rebuilds what another built.
 configure_build() {

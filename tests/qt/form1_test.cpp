@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "contrast.h"
 #include "form1.h"
 #include "qt_design.h"
 #include "state_probe.h"
@@ -291,6 +292,95 @@ TEST_F(Form1Test, BitRowStaysLeftToRightInRightToLeftLocales)
     auto* last = mirrored.findChild<QCheckBox*>("Check1_7");
     EXPECT_LT(first->x(), last->x());
     EXPECT_EQ(first->layoutDirection(), Qt::LeftToRight);
+}
+
+// The colour of a widget's painted text: of the pixels in `area`, the one farthest from the
+// background at `backgroundPoint`.
+QColor TextColourOf(QWidget* widget, QPoint backgroundPoint, QRect area = {})
+{
+    const QImage image = widget->grab().toImage();
+    const qreal ratio = widget->devicePixelRatioF();
+    const Colour background = FromQColor(image.pixelColor(backgroundPoint * ratio));
+    const QRect pixels = area.isNull() ? image.rect() : QRect(area.topLeft() * ratio, area.size() * ratio);
+    Colour text = background;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            if (const Colour pixel = FromQColor(image.pixelColor(x, y));
+                design::ContrastRatio(pixel, background) > design::ContrastRatio(text, background))
+                text = pixel;
+    return ToQColor(text);
+}
+
+double TextContrastOf(QWidget* widget, QPoint backgroundPoint, QRect area = {})
+{
+    const QColor background = widget->grab().toImage().pixelColor(backgroundPoint * widget->devicePixelRatioF());
+    return design::ContrastRatio(FromQColor(TextColourOf(widget, backgroundPoint, area)), FromQColor(background));
+}
+
+// A bit box's caption, right of its square; the inside of the button's raised edge.
+QRect CaptionArea(QCheckBox* box) { return {box->height(), 0, box->width() - box->height(), box->height()}; }
+QRect CaptionArea(QPushButton* button) { return button->rect().adjusted(2, 2, -2, -2); }
+
+TEST_F(Form1Test, FollowsADarkDesktopPaletteAtOnce)
+{
+    typeInto(entry("Text1"), "77");
+    typeInto(entry("Text2"), "4");
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEC));
+    dark.setColor(QPalette::Base, QColor(0x2D, 0x2D, 0x2D));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, QColor(0x3A, 0x3A, 0x3A));
+    dark.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEC));
+    QApplication::setPalette(dark);
+    QApplication::processEvents();
+
+    // Designed backgrounds keep their colours and take dark text; the rest take the desktop's.
+    EXPECT_EQ(PixelAt(box(0), BackgroundPoint(box(0))), LightGreen);
+    EXPECT_GE(TextContrastOf(box(0), BackgroundPoint(box(0)), CaptionArea(box(0))), design::ReadableTextContrast);
+    EXPECT_GE(TextContrastOf(box(7), BackgroundPoint(box(7)), CaptionArea(box(7))), design::ReadableTextContrast);
+    EXPECT_EQ(TextColourOf(label("Label1"), {2, 2}), QColor(Qt::black));
+    EXPECT_EQ(TextColourOf(label("Label3"), {2, 2}), QColor(Qt::black));
+    EXPECT_GE(TextContrastOf(cancella(), {cancella()->width() / 2, 3}, CaptionArea(cancella())),
+              design::ReadableTextContrast);
+    EXPECT_EQ(PixelAt(cancella(), {cancella()->width() / 2, 3}), LightBlue);
+    EXPECT_EQ(PixelAt(window.get(), {2, 2}), QColor(0x35, 0x35, 0x35));
+    EXPECT_EQ(TextColourOf(label("Label2"), {1, 1}), QColor(0xEE, 0xEE, 0xEC));
+    EXPECT_EQ(TextColourOf(entry("Text2"), {4, 4}), QColor(Qt::white));
+    EXPECT_EQ(PixelAt(entry("Text2"), {4, 4}), QColor(0x2D, 0x2D, 0x2D));
+    // The dark blue outline would vanish on the dark window: it takes the window's text colour.
+    auto* outline = window->findChild<QWidget*>("Shape1");
+    EXPECT_EQ(PixelAt(outline, {0, outline->height() / 2}), QColor(0xEE, 0xEE, 0xEC));
+
+    QApplication::setPalette(light);
+    QApplication::processEvents();
+    EXPECT_EQ(TextColourOf(label("Label2"), {1, 1}), QColor(Qt::black));
+    EXPECT_EQ(PixelAt(outline, {0, outline->height() / 2}), QColor(0, 0, 192));
+}
+
+TEST_F(Form1Test, EveryCaptionFitsALargerDesktopFont)
+{
+    const QFont desktop = QApplication::font();
+    QFont large = desktop;
+    large.setPointSizeF(14);
+    QApplication::setFont(large);
+    QApplication::processEvents();
+
+    const QList<QWidget*> fitted{box(0), box(7), entry("Text2"), label("Label2"), cancella()};
+    for (QWidget* control : fitted) {
+        const QFontMetrics metrics(control->font());
+        EXPECT_EQ(control->font().family(), large.family());
+        EXPECT_LT(control->font().pointSizeF(), 14) << control->objectName().toStdString();
+        EXPECT_LE(metrics.height(), control->height()) << control->objectName().toStdString();
+    }
+    EXPECT_LE(QFontMetrics(label("Label2")->font()).horizontalAdvance("Split"), label("Label2")->width());
+    EXPECT_LT(QFontMetrics(cancella()->font()).horizontalAdvance("Cancella"), cancella()->width() - 2);
+    EXPECT_DOUBLE_EQ(label("Label1")->font().pointSizeF(), 13.5);
+    EXPECT_DOUBLE_EQ(label("Label4")->font().pointSizeF(), 9.75);
+
+    QApplication::setFont(desktop);
+    QApplication::processEvents();
 }
 
 // The locale the tests run in decides the separator: CTest runs this once more with LC_ALL set to
