@@ -18,6 +18,12 @@ ControlColours SystemColoursOf(Kind kind, const SystemColours& system)
     return {system.window, system.windowText};
 }
 
+Colour Halfway(Colour a, Colour b)
+{
+    const auto mid = [](std::uint8_t x, std::uint8_t y) { return static_cast<Colour>((x + y + 1) / 2); };
+    return mid(RedOf(a), RedOf(b)) | mid(GreenOf(a), GreenOf(b)) << 8 | mid(BlueOf(a), BlueOf(b)) << 16;
+}
+
 }  // namespace
 
 ControlColours ColoursOf(const Control& control, std::optional<Colour> designed, const DesktopScheme& scheme)
@@ -37,6 +43,15 @@ Colour OutlineColourOf(Colour designed, const DesktopScheme& scheme)
     if (scheme.highContrast || ContrastRatio(designed, scheme.system.window) < VisibleLineContrast)
         return scheme.system.windowText;
     return designed;
+}
+
+std::optional<Colour> EntryFrameColourOf(const DesktopScheme& scheme)
+{
+    const SystemColours& system = scheme.system;
+    const bool darkWindow = ContrastRatio(system.window, 0x000000) < ContrastRatio(system.windowText, 0x000000);
+    if (scheme.highContrast || !darkWindow)
+        return std::nullopt;
+    return Halfway(system.window, system.windowText);
 }
 
 }  // namespace quadrell::design

@@ -47,4 +47,10 @@ ControlColours ColoursOf(const Control& control, std::optional<Colour> designed,
 // vanish.
 Colour OutlineColourOf(Colour designed, const DesktopScheme& scheme);
 
+// The line drawn round a text entry, or none where the style's own frame shows. Styles draw that
+// frame a shade darker than the window, which on a dark window is no line at all; there the frame
+// lies halfway between the window's colour and its text's, so it stands out from both the window
+// and the entry.
+std::optional<Colour> EntryFrameColourOf(const DesktopScheme& scheme);
+
 }  // namespace quadrell::design

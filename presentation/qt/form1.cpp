@@ -128,9 +128,12 @@ void Form1::applyColours(const design::Control& control, const design::DesktopSc
     case design::Kind::Label:
         SetColours(widget, QPalette::Window, QPalette::WindowText, design::ColoursOf(control, control.background, scheme));
         break;
-    case design::Kind::TextEntry:
+    case design::Kind::TextEntry: {
         SetColours(widget, QPalette::Base, QPalette::Text, design::ColoursOf(control, control.background, scheme));
+        const std::optional<Colour> frame = design::EntryFrameColourOf(scheme);
+        static_cast<ClickableLineEdit*>(widget)->setFrameColour(frame ? std::optional(ToQColor(*frame)) : std::nullopt);
         break;
+    }
     case design::Kind::PushButton: {
         const design::ControlColours colours = design::ColoursOf(control, control.background, scheme);
         command1_->setColours(ToQColor(colours.background), ToQColor(colours.text));

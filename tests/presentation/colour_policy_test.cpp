@@ -114,6 +114,19 @@ TEST(OutlineColour, KeepsTheDesignedBlueWhereItShowsAndFollowsTheSystemOtherwise
     EXPECT_EQ(OutlineColourOf(DarkBlue, {BlackOnWhite, true}), 0x000000u);
 }
 
+TEST(EntryFrame, IsDrawnOnlyOnADarkWindowAndThenStandsOutFromWindowAndEntry)
+{
+    EXPECT_EQ(EntryFrameColourOf({ClassicLight, false}), std::nullopt);  // the style's own frame shows
+    EXPECT_EQ(EntryFrameColourOf({BlackOnWhite, false}), std::nullopt);
+    EXPECT_EQ(EntryFrameColourOf({WhiteOnBlack, true}), std::nullopt);   // the system draws it
+    for (const SystemColours& dark : {AdwaitaDark, WhiteOnBlack}) {
+        const std::optional<Colour> frame = EntryFrameColourOf({dark, false});
+        ASSERT_TRUE(frame.has_value());
+        EXPECT_GE(ContrastRatio(*frame, dark.window), VisibleLineContrast);
+        EXPECT_GE(ContrastRatio(*frame, dark.entry), VisibleLineContrast);
+    }
+}
+
 TEST(ContrastRatio, MatchesTheKnownValues)
 {
     EXPECT_DOUBLE_EQ(ContrastRatio(0x000000, 0xFFFFFF), 21.0);

@@ -349,6 +349,11 @@ TEST_F(Form1Test, FollowsADarkDesktopPaletteAtOnce)
     EXPECT_EQ(TextColourOf(label("Label2"), {1, 1}), QColor(0xEE, 0xEE, 0xEC));
     EXPECT_EQ(TextColourOf(entry("Text2"), {4, 4}), QColor(Qt::white));
     EXPECT_EQ(PixelAt(entry("Text2"), {4, 4}), QColor(0x2D, 0x2D, 0x2D));
+    // The style's frame, a shade darker than the dark window, would not show: the entry gets a line.
+    box(0)->setFocus();  // a focused entry shows the style's highlighted frame instead
+    const QColor frame = PixelAt(entry("Text2"), {0, entry("Text2")->height() / 2});
+    EXPECT_GE(design::ContrastRatio(qRgb(0x35, 0x35, 0x35) & 0xFFFFFF, frame.red() | frame.green() << 8 | frame.blue() << 16),
+              design::VisibleLineContrast);
     // The dark blue outline would vanish on the dark window: it takes the window's text colour.
     auto* outline = window->findChild<QWidget*>("Shape1");
     EXPECT_EQ(PixelAt(outline, {0, outline->height() / 2}), QColor(0xEE, 0xEE, 0xEC));
