@@ -16,19 +16,10 @@ namespace {
 // mapper answers it with a metric-compatible sans.
 constexpr wchar_t OutlineSansFace[] = L"Microsoft Sans Serif";
 
-// Whether the font the mapper chose is drawn for this screen: an outline face at any size, a
-// bitmap face only at the resolution its bitmaps were drawn for. Elsewhere a bitmap face keeps
-// its few pixel sizes, or is stretched, and its text no longer grows with the screen's scale.
-bool DrawnForScreen(HFONT font, int dotsPerInch)
-{
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) != 0 || metrics.tmDigitizedAspectY == dotsPerInch;
-}
+// The classic bitmap faces are drawn for 96 and 120 dots per inch, in a few pixel sizes. On a
+// screen of a finer scale they no longer give the designed sizes (the font mapper keeps a smaller
+// bitmap, or stretches one), so there the same size comes from an outline face.
+constexpr int FinestBitmapDpi = 120;
 
 void SetFace(LOGFONTW& description, std::wstring_view face)
 {
@@ -89,13 +80,10 @@ HFONT GdiResources::createFont(const design::Font& font) const
     description.lfQuality = DEFAULT_QUALITY;
     description.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;  // a similar sans face where it is missing
     SetFace(description, Widen(font.face));
-    HFONT created = CreateFontIndirectW(&description);
-    if (DrawnForScreen(created, dotsPerInch_))
-        return created;
-    // The same size from an outline face.
-    DeleteObject(created);
-    description.lfOutPrecision = OUT_TT_PRECIS;
-    SetFace(description, OutlineSansFace);
+    if (dotsPerInch_ > FinestBitmapDpi && font.face == design::ClassicFace) {
+        description.lfOutPrecision = OUT_TT_PRECIS;
+        SetFace(description, OutlineSansFace);
+    }
     return CreateFontIndirectW(&description);
 }
 
