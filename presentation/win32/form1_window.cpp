@@ -1,10 +1,14 @@
 #include "form1_window.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "accessible_control.h"
 #include "control_ids.h"
+#include "desktop_scheme.h"
+#include "display_dpi.h"
 #include "text_conversion.h"
 #include "window_state.h"
 
@@ -86,19 +90,28 @@ bool Form1Window::create(HINSTANCE instance)
     if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return false;
 
-    HDC screen = GetDC(nullptr);
-    gdi_ = std::make_unique<GdiResources>(GetDeviceCaps(screen, LOGPIXELSY));
-    ReleaseDC(nullptr, screen);
+    scheme_ = ReadDesktopScheme();
+    gdi_ = std::make_unique<GdiResources>(SystemDpi());
 
     // The design fixes the client area; the frame grows around it.
-    RECT frame{0, 0, gdi_->pixels(design::Form1.clientWidth), gdi_->pixels(design::Form1.clientHeight)};
-    AdjustWindowRectEx(&frame, FrameStyle, FALSE, 0);
+    const RECT frame = FrameAround({0, 0, gdi_->pixels(design::Form1.clientWidth), gdi_->pixels(design::Form1.clientHeight)},
+                                   FrameStyle, gdi_->dotsPerInch());
     window_ = CreateWindowExW(0, WindowClassName, Widen(design::Form1.caption).c_str(), FrameStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                               instance, this);
     if (!window_)
         return false;
     createControls(instance);
+    // A window that opens on a monitor of another scale than the system's is laid out for that one.
+    if (const int dotsPerInch = WindowDpi(window_); dotsPerInch != gdi_->dotsPerInch()) {
+        RECT place;
+        GetWindowRect(window_, &place);
+        RECT sized = FrameAround({0, 0, design::ToPixels(design::Form1.clientWidth, dotsPerInch),
+                                  design::ToPixels(design::Form1.clientHeight, dotsPerInch)},
+                                 FrameStyle, dotsPerInch);
+        OffsetRect(&sized, place.left - sized.left, place.top - sized.top);
+        onDpiChanged(dotsPerInch, sized);
+    }
     state_.setObserver(this);
     return true;
 }
@@ -133,10 +146,27 @@ void Form1Window::createControl(HINSTANCE instance, const design::Control& contr
         kind.extendedStyle, kind.windowClass, Widen(control.caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
         gdi_->pixels(b.left), gdi_->pixels(b.top), gdi_->pixels(b.width), gdi_->pixels(b.height), window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control.name, control.index))), instance, nullptr);
-    const HFONT font = control.font ? gdi_->font(*control.font) : gdi_->dialogFont();
-    SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(control)), FALSE);
     MakeAccessible(created);
     controls_[static_cast<std::size_t>(ControlId(control.name, control.index) - FirstControlId)] = created;
+}
+
+HFONT Form1Window::fontOf(const design::Control& control)
+{
+    return control.font ? gdi_->font(*control.font) : gdi_->dialogFont();
+}
+
+void Form1Window::placeControls()
+{
+    for (const design::Control& each : design::Form1Controls) {
+        if (each.kind == design::Kind::Shape)
+            continue;
+        const design::Rect& b = each.bounds;
+        HWND placed = control(each.name, each.index);
+        SetWindowPos(placed, nullptr, gdi_->pixels(b.left), gdi_->pixels(b.top), gdi_->pixels(b.width),
+                     gdi_->pixels(b.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(placed, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(each)), TRUE);
+    }
 }
 
 HWND Form1Window::control(design::Name name, int index) const
@@ -186,6 +216,7 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
         return onControlColour(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM:
         onDrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
@@ -200,6 +231,21 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (const LRESULT answer = AnswerGetObject(window_, wParam, lParam))
             return answer;
         return DefWindowProcW(window_, message, wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+        onSchemeChanged();
+        return 0;
+    case WM_SETTINGCHANGE:
+        onSchemeChanged();
+        if (wParam == SPI_SETNONCLIENTMETRICS) {
+            // The desktop's dialog font changed: the controls without a font of their own follow.
+            RECT place;
+            GetWindowRect(window_, &place);
+            onDpiChanged(gdi_->dotsPerInch(), place);
+        }
+        return 0;
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_DESTROY:
         state_.setObserver(nullptr);
         window_ = nullptr;
@@ -243,16 +289,23 @@ LRESULT Form1Window::onControlColour(UINT message, HDC dc, HWND control)
     const design::Control* design = designOf(control);
     if (!design)
         return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    const design::ControlColours colours = coloursOf(*design);
+    SetTextColor(dc, colours.text);
     if (design->kind == design::Kind::Label && !design->background) {
         // A caption on the window's own background lets what is painted beneath show through.
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
-    const Colour colour = design->kind == design::Kind::CheckBox ? state_.box(design->index).backColour
-                                                                 : design->background.value_or(GetSysColor(COLOR_BTNFACE));
-    SetBkColor(dc, colour);
-    return reinterpret_cast<LRESULT>(gdi_->brush(colour));
+    SetBkColor(dc, colours.background);
+    return reinterpret_cast<LRESULT>(gdi_->brush(colours.background));
+}
+
+design::ControlColours Form1Window::coloursOf(const design::Control& control) const
+{
+    // A bit box's designed colour is its current one: yellow, or light green inside the split.
+    const std::optional<Colour> designed =
+        control.kind == design::Kind::CheckBox ? std::optional<Colour>(state_.box(control.index).backColour) : control.background;
+    return design::ColoursOf(control, designed, scheme_);
 }
 
 void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)
@@ -261,14 +314,15 @@ void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)
     const design::Control& button = design::Find(design::Name::Command1);
     RECT face = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    FillRect(item.hDC, &face, gdi_->brush(button.background.value_or(GetSysColor(COLOR_BTNFACE))));
+    const design::ControlColours colours = coloursOf(button);
+    FillRect(item.hDC, &face, gdi_->brush(colours.background));
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     RECT caption = face;
     if (pressed)
         OffsetRect(&caption, 1, 1);
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(item.hDC, colours.text);
     const std::wstring text = Widen(button.caption);
     DrawTextW(item.hDC, text.c_str(), -1, &caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (item.itemState & ODS_FOCUS) {
@@ -280,11 +334,14 @@ void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)
 
 void Form1Window::onPaint()
 {
-    // The outline shape: a dark-blue frame with a transparent inside.
+    // The outline shape: a dark-blue frame with a transparent inside, in the window's text colour
+    // where the blue would not stand out. One pixel wide at 96 dots per inch, wider with the scale,
+    // inside the shape's bounds.
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
     const design::Control& shape = design::Find(design::Name::Shape1);
-    HPEN pen = CreatePen(PS_SOLID, 1, shape.outline.value_or(0));
+    const int width = std::max(1, gdi_->dotsPerInch() / 96);
+    HPEN pen = CreatePen(PS_INSIDEFRAME, width, design::OutlineColourOf(shape.outline.value_or(0), scheme_));
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     const design::Rect& b = shape.bounds;
@@ -304,6 +361,22 @@ void Form1Window::onActivate(bool active)
         return;
     }
     SetFocus(focusWhenInactive_ ? focusWhenInactive_ : control(design::Name::Check1, 0));
+}
+
+void Form1Window::onSchemeChanged()
+{
+    scheme_ = ReadDesktopScheme();
+    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void Form1Window::onDpiChanged(int dotsPerInch, const RECT& suggested)
+{
+    // The controls leave the old fonts before these are freed, when `previous` goes.
+    const std::unique_ptr<GdiResources> previous = std::exchange(gdi_, std::make_unique<GdiResources>(dotsPerInch));
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    placeControls();
+    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Form1Window::boxValueChanged(int k)

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "bit_box.h"
+#include "colour_policy.h"
 #include "form_design.h"
 #include "gdi_resources.h"
 #include "number_format.h"
@@ -43,6 +44,13 @@ private:
     void onDrawButton(const DRAWITEMSTRUCT& item);
     void onPaint();
     void onActivate(bool active);
+    void onSchemeChanged();
+    void onDpiChanged(int dotsPerInch, const RECT& suggested);
+
+    // Places every control as the design says at the resolution of gdi_, in its font there.
+    void placeControls();
+    HFONT fontOf(const design::Control& control);
+    design::ControlColours coloursOf(const design::Control& control) const;
 
     HWND control(design::Name name, int index = 0) const;
     const design::Control* designOf(HWND control) const;
@@ -61,6 +69,7 @@ private:
     WNDPROC text1DefaultProc_ = nullptr;
     HWND focusWhenInactive_ = nullptr;
     std::unique_ptr<GdiResources> gdi_;
+    design::DesktopScheme scheme_{};
 };
 
 // How the user's regional settings write the decimal separator.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -10,7 +11,8 @@
 
 namespace quadrell::win32 {
 
-// The brushes and fonts the window paints with, made once and freed with the window.
+// The brushes and fonts the window paints with at one screen resolution, each made when first
+// asked for and freed with the window, or when the window moves to a screen of another scale.
 class GdiResources {
 public:
     explicit GdiResources(int dotsPerInch);
@@ -20,14 +22,18 @@ public:
 
     HBRUSH brush(Colour colour);
     HFONT font(const design::Font& font);
-    HFONT dialogFont() const { return dialogFont_; }
+    // The desktop's dialog font at regular weight, sized so that every caption fits its control.
+    HFONT dialogFont();
+    int dotsPerInch() const { return dotsPerInch_; }
     int pixels(int twips) const;
 
 private:
+    HFONT createFont(const design::Font& font) const;
+
     int dotsPerInch_;
     HFONT dialogFont_ = nullptr;
     std::map<Colour, HBRUSH> brushes_;
-    std::vector<HFONT> fonts_;
+    std::vector<std::pair<design::Font, HFONT>> fonts_;
 };
 
 }  // namespace quadrell::win32
