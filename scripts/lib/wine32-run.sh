@@ -66,7 +66,8 @@ for _ in $(seq 240); do
     sleep 0.5
 done
 sleep 2
-xwd -root -silent -out "$out/quadrell-win32.xwd"
+# The window alone (Wine draws its frame), or the whole screen when it cannot be told apart.
+xwd -silent -name Quadrell -out "$out/quadrell-win32.xwd" 2> /dev/null || xwd -root -silent -out "$out/quadrell-win32.xwd"
 stop_wine
 
 say "start-up beside a minimal window"
