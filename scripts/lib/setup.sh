@@ -28,8 +28,9 @@ configure_build() {
 }
 
 # configure_windows_build 32|64: the cross-build for 32-bit or 64-bit Windows, in build-win32 or
-# build-win64. The 64-bit one, which Wine runs here, also registers the tests that run under Wine
-# and builds the start-up benchmark.
+# build-win64. Both build the test suites and the start-up benchmark; the 64-bit one, which Wine
+# runs on this machine, also registers the tests that run under Wine. The 32-bit one registers only
+# the check of its executable: scripts/test-windows-32 runs its suites.
 configure_windows_build() {
     if [ "$1" = 64 ]; then
         cmake -S . -B build-win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
@@ -37,7 +38,7 @@ configure_windows_build() {
             > /dev/null
     else
         cmake -S . -B build-win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-            -DCMAKE_BUILD_TYPE=Release -DQUADRELL_QT=OFF > /dev/null
+            -DCMAKE_BUILD_TYPE=Release -DQUADRELL_QT=OFF -DQUADRELL_BENCH=ON > /dev/null
     fi
 }
 
