@@ -1,34 +1,40 @@
 # The 32-bit run's side on the host: which suites it runs, what it copies for the run, whether this
 # machine's own Wine can run it, and how its results are counted.
 
-# windows_32_suites BUILD: the GoogleTest suites the 32-bit build makes, one path a line, relative
-# to BUILD. Every executable named *_tests.exe in tests/ and tests/win32/ is one; each is started
-# with the path of quadrell.exe as its first argument, which suites that do not drive the program
-# ignore.
+# The 32-bit runs, one a line: suite, run name, GoogleTest filter, an argument after the program's
+# path ("-" for none) and the environment ("-", or VAR=VALUE pairs joined by commas). They are
+# the 64-bit build's CTest entries (tests/CMakeLists.txt, tests/win32/CMakeLists.txt) but those
+# that need display settings of a Wine prefix of their own. Every suite is started with the path
+# of quadrell.exe as its first argument, which suites that do not drive the program ignore.
+WINDOWS_32_RUNS='
+tests/behaviour_tests.exe           behaviour_tests            *                          -  -
+tests/allocation_tests.exe          allocation_tests           *                          -  -
+tests/presentation_tests.exe        presentation_tests         *                          -  -
+tests/win32/gui_tests.exe           gui_tests                  -WindowsRegionalSettings.* -  -
+tests/win32/gui_tests.exe           gui_tests-italian          WindowsRegionalSettings.*  -  LC_ALL=it_IT.UTF-8
+tests/win32/accessibility_tests.exe accessibility_tests        *                          en -
+tests/win32/accessibility_tests.exe accessibility_tests-italian *                         it LC_ALL=it_IT.UTF-8,LANG=it_IT.UTF-8
+tests/win32/display_tests.exe       display_dpi_change         *MovedToAnotherScale*      -  -
+'
+
+# windows_32_suites: the suites the runs need, one path a line.
 windows_32_suites() {
-    (cd "$1" && find tests -maxdepth 2 -name '*_tests.exe' -not -path '*/CMakeFiles/*' | sort)
+    awk 'NF { print $1 }' <<< "$WINDOWS_32_RUNS" | sort -u
 }
 
 # The other executables the run needs: the program and the start-up comparison.
 WINDOWS_32_PROGRAMS=(presentation/win32/quadrell.exe bench/win32/startup_probe.exe
                      bench/win32/minimal_window_win32.exe)
 
-# stage_windows_32_run BUILD OUT: copies the executables to OUT/bin and lists the suites in
-# OUT/suites.txt, marking those with regional-settings cases, which run again in Italian.
+# stage_windows_32_run BUILD OUT: copies the executables to OUT/bin and lists the runs in
+# OUT/suites.txt.
 stage_windows_32_run() {
     local build="$1" out="$2" file
-    : > "$out/suites.txt"
-    for file in "${WINDOWS_32_PROGRAMS[@]}" $(windows_32_suites "$build"); do
+    for file in "${WINDOWS_32_PROGRAMS[@]}" $(windows_32_suites); do
         mkdir -p "$out/bin/$(dirname "$file")"
-        cp "$build/$file" "$out/bin/$file"
+        cp "$build/$file" "$out/bin/$file" || return 1
     done
-    for file in $(windows_32_suites "$build"); do
-        if grep -q -a WindowsRegionalSettings "$build/$file"; then
-            echo "$file italian" >> "$out/suites.txt"
-        else
-            echo "$file -" >> "$out/suites.txt"
-        fi
-    done
+    awk 'NF' <<< "$WINDOWS_32_RUNS" > "$out/suites.txt"
 }
 
 # host_runs_wine32: true when this machine runs 32-bit Wine itself (its kernel runs 32-bit code
@@ -43,22 +49,18 @@ host_runs_wine32() {
 # report (a crash or a time-out) counts as one failure. Prints the summary line; fails on any
 # failure or when the run did not finish.
 report_windows_32_run() {
-    local out="$1" passed=0 failed=0 complete=1 suite italian name names counts
+    local out="$1" passed=0 failed=0 complete=1 suite name rest counts
     [ -f "$out/done" ] || { echo "The 32-bit run did not finish: see $out/run.log and $out/console.log"; complete=0; }
-    while read -r suite italian; do
-        names=("$(basename "$suite" .exe)")
-        [ "$italian" = italian ] && names+=("${names[0]}-italian")
-        for name in "${names[@]}"; do
-            if [ ! -f "$out/results/$name.xml" ]; then
-                echo "$name: no report"
-                failed=$((failed + 1))
-                continue
-            fi
-            counts=($(count_gtest_cases "$out/results/$name.xml"))
-            [ "${counts[0]}" -gt 0 ] || { echo "$name: ran no test"; failed=$((failed + 1)); }
-            passed=$((passed + counts[0]))
-            failed=$((failed + counts[1]))
-        done
+    while read -r suite name rest; do
+        if [ ! -f "$out/results/$name.xml" ]; then
+            echo "$name: no report"
+            failed=$((failed + 1))
+            continue
+        fi
+        counts=($(count_gtest_cases "$out/results/$name.xml"))
+        [ "${counts[0]}" -gt 0 ] || { echo "$name: ran no test"; failed=$((failed + 1)); }
+        passed=$((passed + counts[0]))
+        failed=$((failed + counts[1]))
     done < "$out/suites.txt"
     [ -s "$out/suites.txt" ] || { echo "No 32-bit test suite was built"; complete=0; }
     echo "32-bit Windows: $passed passed, $failed failed"

@@ -1,7 +1,6 @@
 #!/bin/bash
-# Runs the 32-bit Windows program under 32-bit Wine: every GoogleTest suite listed in
-# OUT/suites.txt (in English, then its regional-settings cases in Italian), a screenshot of the
-# window, and the start-up time beside a minimal window. Runs inside the guest, or on a machine
+# Runs the 32-bit Windows program under 32-bit Wine: every GoogleTest run listed in
+# OUT/suites.txt, a screenshot of the window, and the start-up time beside a minimal window. Runs inside the guest, or on a machine
 # whose own Wine runs 32-bit programs.
 #
 #   wine32-run.sh PREFIX OUT
@@ -39,24 +38,23 @@ say "display $DISPLAY up"
 
 stop_wine() { timeout -k 5 30 wineserver -k > /dev/null 2>&1; timeout -k 5 30 wineserver -w > /dev/null 2>&1; }
 
-# run_suite SUITE NAME FILTER [VAR=VALUE...]: one run of a suite, its XML report kept as NAME.xml.
+# run_suite SUITE NAME FILTER ARGUMENT ENVIRONMENT: one run of a suite, its XML report kept as
+# NAME.xml; ARGUMENT and ENVIRONMENT as in suites.txt.
 run_suite() {
-    local suite="$1" name="$2" filter="$3"
-    shift 3
-    local status=0
-    timeout -k 10 600 env "$@" wine "$work/$suite" "$(windows_path "$program")" --gtest_filter="$filter" \
-        --gtest_output="xml:$(windows_path "$work/results/$name.xml")" > "$out/$name.log" 2>&1 || status=$?
+    local suite="$1" name="$2" filter="$3" argument=() environment=() status=0
+    [ "$4" = - ] || argument=("$4")
+    [ "$5" = - ] || IFS=, read -r -a environment <<< "$5"
+    timeout -k 10 600 env "${environment[@]}" wine "$work/$suite" "$(windows_path "$program")" "${argument[@]}" \
+        --gtest_filter="$filter" --gtest_output="xml:$(windows_path "$work/results/$name.xml")" \
+        > "$out/$name.log" 2>&1 || status=$?
     stop_wine
     cp "$work/results/$name.xml" "$out/results/" 2> /dev/null
     say "$name: exit status $status, $(grep -a -E '^\[  (PASSED|FAILED)  \]' "$out/$name.log" | tr -d '\r' | tr '\n' ' ')"
 }
 
-while read -r suite italian; do
+while read -r suite name filter argument environment; do
     [ -n "$suite" ] || continue
-    name="$(basename "$suite" .exe)"
-    run_suite "$suite" "$name" "-WindowsRegionalSettings.*"
-    # Wine takes the user's regional settings from the locale it was started in.
-    [ "$italian" = italian ] && run_suite "$suite" "$name-italian" "WindowsRegionalSettings.*" LC_ALL=it_IT.UTF-8
+    run_suite "$suite" "$name" "$filter" "$argument" "$environment"
 done < "$out/suites.txt"
 
 say "screenshot"

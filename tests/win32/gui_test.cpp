@@ -92,7 +92,7 @@ TEST_F(WindowsGuiTest, StartsAsDesigned)
     EXPECT_EQ(quadrell->pixel(quadrell->control(Name::Label3), 3, 3), LightGreen);
     EXPECT_EQ(quadrell->pixel(cancella(), 6, 4), LightBlue);
     EXPECT_EQ(quadrell->pixel(quadrell->window(), 256, 150), DarkBlue);  // the outline's left edge
-    EXPECT_EQ(quadrell->focus(), box(0));
+    EXPECT_EQ(quadrell->focusWhenItReaches(box(0)), box(0));
 }
 
 TEST_F(WindowsGuiTest, EachEntryFollowsItsCaption)
@@ -178,9 +178,9 @@ TEST_F(WindowsGuiTest, CancellaClearsTheByteAndKeepsTheSplit)
 
     quadrell->click(box(1));
     quadrell->press(VK_TAB, true);  // Shift+Tab from box 1 to box 0
-    EXPECT_EQ(quadrell->focus(), box(0));
+    EXPECT_EQ(quadrell->focusWhenItReaches(box(0)), box(0));
     quadrell->press(VK_TAB, true);  // and around, backwards, to Cancella
-    EXPECT_EQ(quadrell->focus(), cancella());
+    EXPECT_EQ(quadrell->focusWhenItReaches(cancella()), cancella());
     quadrell->press(VK_SPACE);
     EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"00000000", L""); }));
 }
@@ -191,9 +191,9 @@ TEST_F(WindowsGuiTest, MouseClickInDecimalEntryClearsButTabDoesNot)
     quadrell->type(L"17");
     ASSERT_TRUE(quadrell->waitUntil([&] { return showsByte(L"00010001", L"17"); }));
     quadrell->press(VK_TAB, true);  // back to box 7
-    EXPECT_EQ(quadrell->focus(), box(7));
+    EXPECT_EQ(quadrell->focusWhenItReaches(box(7)), box(7));
     quadrell->press(VK_TAB);        // into the entry by keyboard
-    EXPECT_EQ(quadrell->focus(), text1());
+    EXPECT_EQ(quadrell->focusWhenItReaches(text1()), text1());
     RemoteWindow::settle();
     EXPECT_EQ(quadrell->text(Name::Text1), L"17");
     EXPECT_TRUE(showsByte(L"00010001", L"17"));
@@ -205,14 +205,14 @@ TEST_F(WindowsGuiTest, MouseClickInDecimalEntryClearsButTabDoesNot)
 
 TEST_F(WindowsGuiTest, TabWalksTheFocusOrder)
 {
-    ASSERT_EQ(quadrell->focus(), box(0));
+    ASSERT_EQ(quadrell->focusWhenItReaches(box(0)), box(0));
     for (int k = 1; k < 8; ++k) {
         quadrell->press(VK_TAB);
-        EXPECT_EQ(quadrell->focus(), box(k));
+        EXPECT_EQ(quadrell->focusWhenItReaches(box(k)), box(k));
     }
     for (HWND next : {text1(), text2(), cancella(), box(0)}) {
         quadrell->press(VK_TAB);
-        EXPECT_EQ(quadrell->focus(), next);
+        EXPECT_EQ(quadrell->focusWhenItReaches(next), next);
     }
     quadrell->press(VK_SPACE);  // toggles the focused box
     EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"10000000", L"128"); }));

@@ -56,6 +56,9 @@ RemoteWindow::RemoteWindow(const std::wstring& program)
         window_ = search.found;
         return window_ != nullptr;
     });
+    // A window that has just appeared may not have painted yet.
+    if (window_ && waitUntil([&] { return IsWindowVisible(window_) != FALSE; }))
+        RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 RemoteWindow::~RemoteWindow()
@@ -134,7 +137,7 @@ void RemoteWindow::pressWithControl(WORD virtualKey)
 std::wstring RemoteWindow::text(HWND target) const
 {
     wchar_t buffer[512] = {};
-    SendMessageTimeoutW(target, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, PatienceMs, nullptr);
+    SendMessageTimeoutW(target, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, PatienceMs, nullptr);
     return buffer;
 }
 
@@ -154,8 +157,16 @@ HWND RemoteWindow::focus() const
     return info.hwndFocus;
 }
 
+HWND RemoteWindow::focusWhenItReaches(HWND expected) const
+{
+    waitUntil([&] { return focus() == expected; });
+    return focus();
+}
+
 COLORREF RemoteWindow::pixel(HWND target, int x, int y) const
 {
+    // Paints still pending are made first: the window paints only once its queue is empty.
+    RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     POINT at{x, y};
     ClientToScreen(target, &at);
     HDC screen = GetDC(nullptr);

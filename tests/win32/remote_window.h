@@ -35,6 +35,9 @@ public:
     std::wstring text(design::Name name) const { return text(control(name)); }
     std::wstring boxBits() const;
     HWND focus() const;
+    // The focus once it has reached `expected`, or as it stands when patience runs out: input is
+    // handled some time after it was sent, longer on a slow machine.
+    HWND focusWhenItReaches(HWND expected) const;
     COLORREF pixel(HWND target, int x, int y) const;  // read from the screen
     RECT placeInClientArea(HWND target) const;
 
