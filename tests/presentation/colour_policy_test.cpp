@@ -105,7 +105,10 @@ INSTANTIATE_TEST_SUITE_P(ColourPolicy, ControlColourTable, testing::Values(
     Expected{"high_contrast_white_on_black", Name::Check1, SplitColour, {0xFFFF00, 0x000000}},
     Expected{"high_contrast_white_on_black", Name::Label1, PaleYellow, {0x000000, 0xFFFFFF}},
     Expected{"high_contrast_white_on_black", Name::Command1, LightBlue, {0x000000, 0xFFFFFF}},
-    Expected{"high_contrast_black_on_white", Name::Text1, std::nullopt, {0xFFFFFF, 0x000000}}));
+    Expected{"high_contrast_black_on_white", Name::Text1, std::nullopt, {0xFFFFFF, 0x000000}}),
+    [](const testing::TestParamInfo<Expected>& info) {
+        return std::string(info.param.scheme) + "_row" + std::to_string(info.index);
+    });
 
 TEST(OutlineColour, KeepsTheDesignedBlueWhereItShowsAndFollowsTheSystemOtherwise)
 {

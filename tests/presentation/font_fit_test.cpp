@@ -1,3 +1,5 @@
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "font_fit.h"
@@ -25,7 +27,11 @@ INSTANTIATE_TEST_SUITE_P(FontFit, FittedPointSizeTest, testing::Values(
     Case{11, 20, 11},       // a larger desktop font that fits is kept
     Case{11, 9.2, 9},       // too large: shrunk in half points to the largest that fits
     Case{11, 3, 8},         // never below eight points, even where nothing fits
-    Case{7, 20, 7}));       // never more than the desktop asks
+    Case{7, 20, 7}),        // never more than the desktop asks
+    [](const testing::TestParamInfo<Case>& info) {
+        return "desktop_" + std::to_string(static_cast<int>(info.param.desktop * 100)) + "_fits_up_to_"
+            + std::to_string(static_cast<int>(info.param.largestThatFits * 100));
+    });
 
 }  // namespace
 }  // namespace quadrell::design
