@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ struct Scheme {
     const char* name;
     DesktopScheme scheme;
 };
+void PrintTo(const Scheme& scheme, std::ostream* out)
+{
+    *out << scheme.name;
+}
+
 const std::vector<Scheme> Schemes{
     {"light", {ClassicLight, false}},
     {"dark", {AdwaitaDark, false}},
@@ -77,6 +83,11 @@ struct Expected {
     std::optional<Colour> designed;
     ControlColours colours;
 };
+
+void PrintTo(const Expected& row, std::ostream* out)
+{
+    *out << row.scheme << " control " << static_cast<int>(row.control);
+}
 
 class ControlColourTable : public testing::TestWithParam<Expected> {};
 

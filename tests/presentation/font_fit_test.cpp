@@ -1,3 +1,4 @@
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,11 @@ struct Case {
     double largestThatFits;  // the toolkit's measurement, stood in for by a threshold
     double expected;
 };
+
+void PrintTo(const Case& c, std::ostream* out)
+{
+    *out << "desktop " << c.desktop << " pt, fits up to " << c.largestThatFits << " pt";
+}
 
 class FittedPointSizeTest : public testing::TestWithParam<Case> {};
 
