@@ -16,6 +16,7 @@
 
 #include "control_ids.h"
 #include "remote_window.h"
+#include "started_window_test.h"
 
 namespace quadrell::win32_testing {
 
@@ -192,21 +193,8 @@ private:
     std::set<std::pair<DWORD, HWND>> seen_;
 };
 
-class AccessibilityTest : public testing::Test {
+class AccessibilityTest : public StartedWindowTest {
 protected:
-    void SetUp() override
-    {
-        quadrell = std::make_unique<RemoteWindow>(ProgramPath);
-        ASSERT_TRUE(quadrell->found()) << "no Quadrell window appeared";
-        quadrell->clickAt(quadrell->window(), 4, 4);
-    }
-    void TearDown() override
-    {
-        if (quadrell && quadrell->found()) {
-            EXPECT_EQ(quadrell->closeAndWait(), 0);
-        }
-    }
-
     // Every control says what it should, read afresh from outside.
     void expectSpeech(const std::wstring& bits, const std::wstring& decimal, const std::wstring& text1,
                       const char* when)
@@ -224,8 +212,6 @@ protected:
         GetWindowThreadProcessId(quadrell->window(), &id);
         return id;
     }
-
-    std::unique_ptr<RemoteWindow> quadrell;
 };
 
 TEST_F(AccessibilityTest, UserInterfaceLanguageIsTheExpectedOne)

@@ -13,6 +13,7 @@
 
 #include "contrast.h"
 #include "remote_window.h"
+#include "started_window_test.h"
 
 namespace quadrell::win32_testing {
 
@@ -114,23 +115,9 @@ std::pair<int, int> WidestGapAndNarrowestGlyph(const Ink& ink)
     return {widestGap, narrowestRun};
 }
 
-class DisplaySettingsTest : public testing::Test {
+class DisplaySettingsTest : public StartedWindowTest {
 protected:
-    void SetUp() override
-    {
-        quadrell = std::make_unique<RemoteWindow>(ProgramPath);
-        ASSERT_TRUE(quadrell->found()) << "no Quadrell window appeared";
-        quadrell->clickAt(quadrell->window(), 4, 4);
-    }
-    void TearDown() override
-    {
-        if (quadrell && quadrell->found()) {
-            EXPECT_EQ(quadrell->closeAndWait(), 0);
-        }
-    }
     HWND control(Name name, int index = 0) const { return quadrell->control(name, index); }
-
-    std::unique_ptr<RemoteWindow> quadrell;
 };
 
 // With white text on black the system's text colour would vanish on the design's light

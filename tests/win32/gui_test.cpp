@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "remote_window.h"
+#include "started_window_test.h"
 
 namespace quadrell::win32_testing {
 
@@ -23,23 +24,8 @@ constexpr COLORREF PaleYellow = RGB(255, 255, 192);
 constexpr COLORREF LightBlue = RGB(192, 192, 255);
 constexpr COLORREF DarkBlue = RGB(0, 0, 192);
 
-class WindowsGuiTest : public testing::Test {
+class WindowsGuiTest : public StartedWindowTest {
 protected:
-    void SetUp() override
-    {
-        quadrell = std::make_unique<RemoteWindow>(ProgramPath);
-        ASSERT_TRUE(quadrell->found()) << "no Quadrell window appeared";
-        // With no window manager, a click is what makes the window active.
-        quadrell->clickAt(quadrell->window(), 4, 4);
-    }
-
-    void TearDown() override
-    {
-        if (quadrell && quadrell->found()) {
-            EXPECT_EQ(quadrell->closeAndWait(), 0);
-        }
-    }
-
     HWND box(int k) const { return quadrell->control(Name::Check1, k); }
     HWND text1() const { return quadrell->control(Name::Text1); }
     HWND text2() const { return quadrell->control(Name::Text2); }
@@ -58,8 +44,6 @@ protected:
         return quadrell->boxBits() == bits && quadrell->text(Name::Label1) == bits
             && quadrell->text(Name::Label3) == decimal;
     }
-
-    std::unique_ptr<RemoteWindow> quadrell;
 };
 
 TEST_F(WindowsGuiTest, StartsAsDesigned)
