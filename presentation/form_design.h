@@ -22,6 +22,7 @@ struct Font {
     std::string_view face;
     double points;
     bool bold;
+    friend constexpr bool operator==(const Font&, const Font&) = default;
 };
 
 struct Rect {
@@ -123,6 +124,13 @@ constexpr const Control& Find(Name name, int index = 0)
 constexpr bool TakesFocus(const Control& control)
 {
     return control.kind == Kind::CheckBox || control.kind == Kind::TextEntry || control.kind == Kind::PushButton;
+}
+
+// Whether a control shows its text in the desktop's font, fitted to its size: the design gives
+// it no font of its own, and it has text to show.
+constexpr bool TakesDesktopFont(const Control& control)
+{
+    return !control.font && control.kind != Kind::Shape;
 }
 
 // Twips to pixels at the given dots per inch, rounded to the nearest pixel.

@@ -2,17 +2,13 @@
 
 #include <QPainter>
 
+#include "qt_design.h"
+
 namespace quadrell {
 
 void BitCheckBox::setColours(const QColor& back, const QColor& text)
 {
-    // Set even when the colour is already the same: a colour merely inherited would follow the
-    // desktop's next palette.
-    if (palette().color(QPalette::WindowText) != text || !palette().isBrushSet(QPalette::Active, QPalette::WindowText)) {
-        QPalette captionPalette = palette();
-        captionPalette.setColor(QPalette::WindowText, text);
-        setPalette(captionPalette);
-    }
+    SetOwnColours(this, {{QPalette::WindowText, text}});
     if (back != backColour_) {
         backColour_ = back;
         update();

@@ -4,19 +4,15 @@
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
+#include "qt_design.h"
+
 namespace quadrell {
 
 ColouredButton::ColouredButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
 
 void ColouredButton::setColours(const QColor& face, const QColor& text)
 {
-    // Set even when the colour is already the same: a colour merely inherited would follow the
-    // desktop's next palette.
-    if (palette().color(QPalette::ButtonText) != text || !palette().isBrushSet(QPalette::Active, QPalette::ButtonText)) {
-        QPalette captionPalette = palette();
-        captionPalette.setColor(QPalette::ButtonText, text);
-        setPalette(captionPalette);
-    }
+    SetOwnColours(this, {{QPalette::ButtonText, text}});
     if (face != face_) {
         face_ = face;
         update();

@@ -66,7 +66,7 @@ QFont FittedDesktopFont(const QFont& desktop, const QStyle& style)
         font.setPointSizeF(points);
         const QFontMetrics metrics(font);
         for (const design::Control& control : design::Form1Controls)
-            if (!control.font && control.kind != design::Kind::Shape && !CaptionFits(control, metrics, style))
+            if (design::TakesDesktopFont(control) && !CaptionFits(control, metrics, style))
                 return false;
         return true;
     };

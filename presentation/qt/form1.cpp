@@ -31,20 +31,11 @@ QString ObjectName(const design::Control& control)
     return control.name == design::Name::Check1 ? name + '_' + QString::number(control.index) : name;
 }
 
-// Gives a widget these colours for its background and text roles. Only the widget's own palette
-// changes, so the window is not told of it and nothing repaints in a loop.
+// Gives a widget the policy's colours for its background and text roles.
 void SetColours(QWidget* widget, QPalette::ColorRole backRole, QPalette::ColorRole textRole,
                 const design::ControlColours& colours)
 {
-    QPalette palette = widget->palette();
-    const QColor back = ToQColor(colours.background);
-    const QColor text = ToQColor(colours.text);
-    if (palette.color(backRole) == back && palette.color(textRole) == text
-        && palette.isBrushSet(QPalette::Active, backRole) && palette.isBrushSet(QPalette::Active, textRole))
-        return;
-    palette.setColor(backRole, back);
-    palette.setColor(textRole, text);
-    widget->setPalette(palette);
+    SetOwnColours(widget, {{backRole, ToQColor(colours.background)}, {textRole, ToQColor(colours.text)}});
 }
 
 // Entries centre their single line; labels, as on Windows, set their text at the top.
@@ -149,7 +140,7 @@ void Form1::applyDesktopFont()
 {
     const QFont fitted = FittedDesktopFont(font(), *style());
     for (const design::Control& control : design::Form1Controls) {
-        if (control.font || control.kind == design::Kind::Shape)
+        if (!design::TakesDesktopFont(control))
             continue;
         QWidget* widget = findChild<QWidget*>(ObjectName(control));
         if (widget->font() != fitted || !widget->testAttribute(Qt::WA_SetFont))
@@ -197,15 +188,15 @@ QLabel* Form1::createLabel(const design::Control& control)
     case design::Name::Label1:
         label1_ = label;
         label->setText(ToQString(state_.label1()));
-        label->setAccessibleDescription(ToQString(design::ControlDescription(UserSpokenLanguage(), control.name)));
         break;
     case design::Name::Label3:
         label3_ = label;
         label->setText(ToQString(state_.label3()));
-        label->setAccessibleDescription(ToQString(design::ControlDescription(UserSpokenLanguage(), control.name)));
         break;
     default: break;
     }
+    // The displays say what they show; a caption needs no description.
+    label->setAccessibleDescription(ToQString(design::ControlDescription(UserSpokenLanguage(), control.name)));
     return label;
 }
 

@@ -1,6 +1,7 @@
 #include "qt_design.h"
 
 #include <QStringList>
+#include <QWidget>
 
 namespace quadrell {
 
@@ -24,6 +25,20 @@ Colour FromQColor(const QColor& colour)
 {
     return static_cast<Colour>(colour.red()) | static_cast<Colour>(colour.green()) << 8
         | static_cast<Colour>(colour.blue()) << 16;
+}
+
+void SetOwnColours(QWidget* widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours)
+{
+    QPalette palette = widget->palette();
+    bool changed = false;
+    for (const auto& [role, colour] : colours) {
+        if (palette.color(role) == colour && palette.isBrushSet(QPalette::Active, role))
+            continue;
+        palette.setColor(role, colour);
+        changed = true;
+    }
+    if (changed)
+        widget->setPalette(palette);
 }
 
 QString ToQString(std::string_view text)

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QString>
+
+class QWidget;
 
 #include "form_design.h"
 
@@ -16,6 +22,12 @@ QRect ToQRect(const design::Rect& bounds);
 QColor ToQColor(Colour colour);
 Colour FromQColor(const QColor& colour);
 QString ToQString(std::string_view text);
+
+// Gives `widget` these colours as its own for their palette roles. A colour the widget merely
+// inherits would follow the desktop's next palette, so one that is shown already is set all the
+// same unless it is the widget's own. Only the widget's palette changes: its parent is not told,
+// so nothing repaints in a loop.
+void SetOwnColours(QWidget* widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours);
 
 // The design's font; where its face is missing, Qt's substitution picks a similar sans face at the
 // same size and weight.

@@ -23,13 +23,6 @@ bool IsSelf(const VARIANT& child)
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-std::wstring WindowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 std::vector<HWND> ChildWindows(HWND window)
 {
     std::vector<HWND> children;
@@ -140,7 +133,7 @@ public:
         HWND to = nullptr;
         switch (direction) {
         case NAVDIR_FIRSTCHILD: to = ::GetWindow(window_, GW_CHILD); break;
-        case NAVDIR_LASTCHILD: to = ChildWindows(window_).empty() ? nullptr : ChildWindows(window_).back(); break;
+        case NAVDIR_LASTCHILD: to = ::GetWindow(::GetWindow(window_, GW_CHILD), GW_HWNDLAST); break;
         case NAVDIR_NEXT: to = isControl() ? ::GetWindow(window_, GW_HWNDNEXT) : nullptr; break;
         case NAVDIR_PREVIOUS: to = isControl() ? ::GetWindow(window_, GW_HWNDPREV) : nullptr; break;
         default: return standard_->accNavigate(direction, start, end);
@@ -242,10 +235,7 @@ private:
     // The control's place in the design; nullptr for the window itself.
     const design::Control* design() const
     {
-        const int at = isControl() ? GetDlgCtrlID(window_) - FirstControlId : -1;
-        if (at < 0 || at >= static_cast<int>(design::Form1Controls.size()))
-            return nullptr;
-        return &design::Form1Controls[static_cast<std::size_t>(at)];
+        return isControl() ? ControlOfId(GetDlgCtrlID(window_)) : nullptr;
     }
     bool checked() const { return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool isButton() const { return design() && design()->kind == design::Kind::PushButton; }

@@ -17,6 +17,15 @@ constexpr int ControlId(design::Name name, int index = 0)
     return 0;
 }
 
+// The control whose identifier is `id`; nullptr for any other window.
+constexpr const design::Control* ControlOfId(int id)
+{
+    const int at = id - FirstControlId;
+    if (at < 0 || at >= static_cast<int>(design::Form1Controls.size()))
+        return nullptr;
+    return &design::Form1Controls[static_cast<std::size_t>(at)];
+}
+
 inline constexpr wchar_t WindowClassName[] = L"QuadrellForm1";
 
 }  // namespace quadrell::win32

@@ -51,7 +51,7 @@ bool CaptionsFit(HDC dc, HFONT font, int dotsPerInch)
     GetTextMetricsW(dc, &metrics);
     bool fit = true;
     for (const design::Control& control : design::Form1Controls) {
-        if (control.font || control.kind == design::Kind::Shape)
+        if (!design::TakesDesktopFont(control))
             continue;
         const std::wstring caption = Widen(control.caption);
         SIZE text{0, metrics.tmHeight};

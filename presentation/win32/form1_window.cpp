@@ -20,13 +20,6 @@ namespace {
 // the labels that take the window's own background.
 constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-std::wstring WindowText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // Shows the stored text in an entry that does not already show it: setting an edit control's
 // text moves its caret, so the user's own edit is not echoed back.
 void ShowEntryText(HWND entry, const std::string& stored)
@@ -176,10 +169,7 @@ HWND Form1Window::control(design::Name name, int index) const
 
 const design::Control* Form1Window::designOf(HWND control) const
 {
-    const int at = GetDlgCtrlID(control) - FirstControlId;
-    if (at < 0 || at >= static_cast<int>(design::Form1Controls.size()))
-        return nullptr;
-    return &design::Form1Controls[static_cast<std::size_t>(at)];
+    return ControlOfId(GetDlgCtrlID(control));
 }
 
 LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

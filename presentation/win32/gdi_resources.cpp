@@ -27,11 +27,6 @@ void SetFace(LOGFONTW& description, std::wstring_view face)
     face.substr(0, LF_FACESIZE - 1).copy(description.lfFaceName, LF_FACESIZE - 1);
 }
 
-bool SameFont(const design::Font& a, const design::Font& b)
-{
-    return a.face == b.face && a.points == b.points && a.bold == b.bold;
-}
-
 }  // namespace
 
 GdiResources::GdiResources(int dotsPerInch) : dotsPerInch_(dotsPerInch) {}
@@ -57,7 +52,7 @@ HBRUSH GdiResources::brush(Colour colour)
 HFONT GdiResources::font(const design::Font& font)
 {
     for (const auto& [design, made] : fonts_)
-        if (SameFont(design, font))
+        if (design == font)
             return made;
     fonts_.emplace_back(font, createFont(font));
     return fonts_.back().second;
