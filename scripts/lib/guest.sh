@@ -13,7 +13,8 @@ GUEST_PACKAGES=(linux-image-amd64 kmod procps locales
                 libxinerama1:i386 libxcomposite1:i386 libfreetype6:i386 libfontconfig1:i386
                 xvfb x11-apps x11-utils)
 
-GUEST_CACHE=/var/cache/quadrell
+# QUADRELL_GUEST_CACHE keeps a second recipe's image apart from the first (a branch under work).
+GUEST_CACHE=${QUADRELL_GUEST_CACHE:-/var/cache/quadrell}
 GUEST_SUITE=bookworm
 
 # The files whose content makes the image: this one, the guest's init and the prefix set-up.
@@ -104,7 +105,16 @@ boot_guest() {
 }
 
 # ensure_guest_image: prints the directory of the cached guest, building it when its recipe changed.
+# One build at a time: a second caller waits, then finds the image ready.
 ensure_guest_image() {
+    mkdir -p "$GUEST_CACHE"
+    (
+        flock 9
+        ensure_guest_image_unlocked
+    ) 9> "$GUEST_CACHE/lock"
+}
+
+ensure_guest_image_unlocked() {
     local dir started
     dir="$(guest_dir)"
     if [ -f "$dir/ready" ]; then
