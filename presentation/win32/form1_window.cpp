@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "accessible_control.h"
+#include "button_look.h"
 #include "control_ids.h"
 #include "desktop_scheme.h"
 #include "display_dpi.h"
@@ -303,21 +304,20 @@ void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)
     // A plain push button ignores any brush, so "Cancella" draws its own coloured face.
     const design::Control& button = design::Find(design::Name::Command1);
     RECT face = item.rcItem;
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const design::ButtonLook look = design::ButtonLookOf((item.itemState & ODS_SELECTED) != 0);
     const design::ControlColours colours = coloursOf(button);
     FillRect(item.hDC, &face, gdi_->brush(colours.background));
-    DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    DrawEdge(item.hDC, &face, look.edge == design::Edge::Sunk ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     RECT caption = face;
-    if (pressed)
-        OffsetRect(&caption, 1, 1);
+    OffsetRect(&caption, look.captionShift, look.captionShift);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, colours.text);
     const std::wstring text = Widen(button.caption);
     DrawTextW(item.hDC, text.c_str(), -1, &caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     if (item.itemState & ODS_FOCUS) {
         RECT focus = face;
-        InflateRect(&focus, -3, -3);
+        InflateRect(&focus, -design::FocusInset, -design::FocusInset);
         DrawFocusRect(item.hDC, &focus);
     }
 }
