@@ -11,6 +11,7 @@
 #include "control_ids.h"
 #include "spoken_words.h"
 #include "text_conversion.h"
+#include "user_language.h"
 
 namespace quadrell::win32 {
 
@@ -29,17 +30,6 @@ std::vector<HWND> ChildWindows(HWND window)
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         children.push_back(child);
     return children;
-}
-
-// The language of the user's interface, as Windows keeps it.
-design::SpokenLanguage UserLanguage()
-{
-    static const design::SpokenLanguage language = [] {
-        wchar_t name[LOCALE_NAME_MAX_LENGTH] = L"";
-        LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0);
-        return design::LanguageOfLocale(Narrow(name));
-    }();
-    return language;
 }
 
 LONG RoleOf(design::Kind kind)
@@ -175,8 +165,8 @@ public:
         if (!IsSelf(child) || !design())
             return standard_->get_accDescription(child, description);
         if (design()->kind == design::Kind::CheckBox)
-            return text(Widen(design::BitBoxDescription(UserLanguage(), design()->index, checked())), description);
-        return text(Widen(design::ControlDescription(UserLanguage(), design()->name)), description);
+            return text(Widen(design::BitBoxDescription(UserSpokenLanguage(), design()->index, checked())), description);
+        return text(Widen(design::ControlDescription(UserSpokenLanguage(), design()->name)), description);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
@@ -191,7 +181,7 @@ public:
     {
         if (!IsSelf(child) || !isButton())
             return standard_->get_accDefaultAction(child, action);
-        return text(Widen(design::PressActionName(UserLanguage())), action);
+        return text(Widen(design::PressActionName(UserSpokenLanguage())), action);
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
     {

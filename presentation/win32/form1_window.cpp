@@ -54,13 +54,6 @@ NativeKind NativeKindOf(const design::Control& control)
 
 }  // namespace
 
-NumberFormat UserNumberFormat()
-{
-    wchar_t separator[8] = L".";
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
-    return NumberFormat{Narrow(separator)};
-}
-
 Form1Window::Form1Window(WindowState& state) : state_(state) {}
 
 Form1Window::~Form1Window()
