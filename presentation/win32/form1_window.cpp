@@ -286,10 +286,7 @@ LRESULT Form1Window::onControlColour(UINT message, HDC dc, HWND control)
 
 design::ControlColours Form1Window::coloursOf(const design::Control& control) const
 {
-    // A bit box's designed colour is its current one: yellow, or light green inside the split.
-    const std::optional<Colour> designed =
-        control.kind == design::Kind::CheckBox ? std::optional<Colour>(state_.box(control.index).backColour) : control.background;
-    return design::ColoursOf(control, designed, scheme_);
+    return design::ColoursShown(control, state_, scheme_);
 }
 
 void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)
