@@ -5,10 +5,14 @@
 // real input. The behaviour's rules are proved by the behaviour tests; these prove that each window
 // delivers the user's actions to them and shows what the state then holds.
 
+#include <array>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "form_design.h"
 
@@ -44,6 +48,46 @@ struct Shows {
     std::optional<std::string_view> colours{};  // the boxes' backgrounds from the left: "Y" yellow, "G" light green
     std::optional<Target> focus{};
 };
+
+// What a window shows, as its driver reads it, in the terms of Shows.
+struct Shown {
+    std::string boxes, label1, label3, text1, text2, colours;
+};
+
+// Each thing a window shows beside what is expected of it, if anything.
+struct Field {
+    const char* what;
+    std::string_view shown;
+    std::optional<std::string_view> expected;
+};
+
+inline std::array<Field, 6> Fields(const Shown& shown, const Shows& expected)
+{
+    return {{{"boxes", shown.boxes, expected.bits},
+             {"Label1", shown.label1, expected.bits},
+             {"Label3", shown.label3, expected.decimal},
+             {"Text1", shown.text1, expected.text1},
+             {"Text2", shown.text2, expected.text2},
+             {"box colours", shown.colours, expected.colours}}};
+}
+
+// Whether the window shows what is expected; the focus is each driver's to check.
+inline bool Matches(const Shown& shown, const Shows& expected)
+{
+    for (const Field& field : Fields(shown, expected))
+        if (field.expected && field.shown != *field.expected)
+            return false;
+    return true;
+}
+
+inline void ExpectMatches(const Shown& shown, const Shows& expected)
+{
+    for (const Field& field : Fields(shown, expected)) {
+        if (field.expected) {
+            EXPECT_EQ(field.shown, *field.expected) << field.what;
+        }
+    }
+}
 
 struct Step {
     Action action;
