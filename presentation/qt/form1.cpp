@@ -110,12 +110,14 @@ void Form1::applyDesktopColours()
 
 void Form1::applyColours(const design::Control& control)
 {
-    QWidget* widget = findChild<QWidget*>(WidgetName(control));
     const design::ControlColours colours = design::ColoursShown(control, state_, scheme_);
-    switch (control.kind) {
-    case design::Kind::CheckBox:
+    if (control.kind == design::Kind::CheckBox) {  // repainted on every change of the split: no search
         bitBoxes_[static_cast<std::size_t>(control.index)]->setColours(ToQColor(colours.background), ToQColor(colours.text));
-        break;
+        return;
+    }
+    QWidget* widget = findChild<QWidget*>(WidgetName(control));
+    switch (control.kind) {
+    case design::Kind::CheckBox: break;
     case design::Kind::Label: SetColours(widget, QPalette::Window, QPalette::WindowText, colours); break;
     case design::Kind::TextEntry: {
         SetColours(widget, QPalette::Base, QPalette::Text, colours);
