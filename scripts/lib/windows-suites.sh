@@ -23,8 +23,9 @@ WINDOWS_32_PROGRAMS=(presentation/win32/quadrell.exe bench/win32/startup_probe.e
 # The helpers the run sources, copied with it.
 WINDOWS_32_HELPERS=(setup.sh display.sh stats.sh wine-prefix.sh)
 
-# guest_runs BUILD64: one line a run, tab-separated: name, working folder, environment and command
-# line (each a shell-quoted list), with @BUILD@ and @SOURCE@ standing for the two trees.
+# guest_runs BUILD64: one line a run, its fields separated by the unit separator (\x1f, so that an
+# empty one stays a field): name, working folder, environment and command line (each a
+# shell-quoted list), with @BUILD@ and @SOURCE@ standing for the two trees.
 guest_runs() {
     local build source
     build="$(realpath "$1")" source="$(realpath .)"
@@ -33,7 +34,7 @@ guest_runs() {
         def property($p): [.properties[]? | select(.name == $p) | .value] | first;
         .tests[] | [.name, (property("WORKING_DIRECTORY") // $build | place),
                     ((property("ENVIRONMENT") // []) | map(place) | @sh), (.command | map(place) | @sh)]
-        | join("\t")'
+        | join("\u001f")'
 }
 
 # stage_windows_32_run BUILD32 BUILD64 OUT: lists the runs in OUT/runs.txt and copies into
@@ -69,7 +70,7 @@ host_runs_wine32() {
 report_windows_32_run() {
     local out="$1" passed=0 failed=0 complete=1 name counts
     [ -f "$out/done" ] || { echo "The 32-bit run did not finish: see $out/run.log and $out/console.log"; complete=0; }
-    while IFS=$'\t' read -r name _; do
+    while IFS=$'\x1f' read -r name _; do
         if [ ! -f "$out/results/$name.xml" ]; then
             echo "$name: no report"
             failed=$((failed + 1))

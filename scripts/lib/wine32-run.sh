@@ -45,7 +45,7 @@ run() {
     say "$name: exit status $status, $(grep -a -E '^\[  (PASSED|FAILED)  \]' "$out/$name.log" | tr -d '\r' | tr '\n' ' ')"
 }
 
-while IFS=$'\t' read -r name folder environment command; do
+while IFS=$'\x1f' read -r name folder environment command; do
     [ -n "$name" ] && run "$name" "$folder" "$environment" "$command"
 done < "$out/runs.txt"
 
