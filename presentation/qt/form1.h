@@ -1,12 +1,15 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <memory>
 
 #include <QWidget>
 
 #include "bit_box.h"
 #include "colour_policy.h"
 #include "form_design.h"
+#include "narration.h"
 #include "state_observer.h"
 
 class QLabel;
@@ -15,6 +18,7 @@ class QPushButton;
 
 namespace quadrell {
 
+class Announcer;
 class BitCheckBox;
 class ColouredButton;
 class OutlineShape;
@@ -47,10 +51,19 @@ private:
 
     void showBoxValue(int k);
     void showBoxColour(int k);
+    void describeBoxes();
+    QString descriptionOf(const design::Control& control) const;
+
+    // Delivers a user's action to the state, then tells screen readers its outcome.
+    void act(design::UserAction action, const std::function<void()>& deliver);
 
     // StateObserver: the state changed; repaint the control concerned.
     void boxValueChanged(int k) override { showBoxValue(k); }
-    void boxColourChanged(int k) override { showBoxColour(k); }
+    void boxColourChanged(int k) override
+    {
+        showBoxColour(k);
+        describeBoxes();
+    }
     void label1Changed() override;
     void label3Changed() override;
     void text1Changed() override;
@@ -64,6 +77,7 @@ private:
     QLineEdit* text2_ = nullptr;
     ColouredButton* command1_ = nullptr;
     OutlineShape* shape1_ = nullptr;
+    std::unique_ptr<Announcer> announcer_;
 };
 
 }  // namespace quadrell
