@@ -21,8 +21,6 @@ Announcer::~Announcer()
 
 void Announcer::announce(const QString& words)
 {
-    if (words.isEmpty())
-        return;
     notice_->setWords(words);
     QAccessibleEvent shown(notice_, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);

@@ -20,7 +20,7 @@ public:
     Announcer(const Announcer&) = delete;
     Announcer& operator=(const Announcer&) = delete;
 
-    // Says `words`; nothing when they are empty.
+    // Says `words`.
     void announce(const QString& words);
 
 private:

@@ -306,7 +306,11 @@ void Form1::act(design::UserAction action, const std::function<void()>& deliver)
 {
     deliver();
     // Once, after every handler the action set off has run: never once per box changed.
-    announcer_->announce(ToQString(design::AnnouncementOf(UserSpokenLanguage(), state_, action)));
+    const QString words = ToQString(design::AnnouncementOf(UserSpokenLanguage(), state_, action));
+    if (words.isEmpty())
+        return;
+    announcer_->announce(words);
+    emit announced(words);
 }
 
 void Form1::label1Changed()

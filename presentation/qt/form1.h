@@ -33,6 +33,10 @@ public:
     explicit Form1(WindowState& state, QWidget* parent = nullptr);
     ~Form1() override;
 
+signals:
+    // Screen readers were told these words, the outcome of the user's last action.
+    void announced(const QString& words);
+
 private:
     void createControls();
     QWidget* createControl(const design::Control& control);
