@@ -10,6 +10,7 @@
 #include "accessibility_library.h"
 #include "control_ids.h"
 #include "spoken_words.h"
+#include "subclass.h"
 #include "text_conversion.h"
 #include "user_language.h"
 
@@ -253,22 +254,18 @@ private:
 
 LRESULT CALLBACK AccessibleControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto defaultProc = reinterpret_cast<WNDPROC>(GetPropW(control, DefaultProcProperty));
     if (message == WM_GETOBJECT) {
         if (const LRESULT answer = AnswerGetObject(control, wParam, lParam))
             return answer;
-    } else if (message == WM_NCDESTROY) {
-        RemovePropW(control, DefaultProcProperty);
     }
-    return CallWindowProcW(defaultProc, control, message, wParam, lParam);
+    return CallSubclassed(DefaultProcProperty, control, message, wParam, lParam);
 }
 
 }  // namespace
 
 void MakeAccessible(HWND control)
 {
-    SetPropW(control, DefaultProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(control, GWLP_WNDPROC)));
-    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleControlProc));
+    Subclass(control, DefaultProcProperty, AccessibleControlProc);
 }
 
 LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam)

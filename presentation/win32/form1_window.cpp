@@ -10,6 +10,7 @@
 #include "control_ids.h"
 #include "desktop_scheme.h"
 #include "display_dpi.h"
+#include "subclass.h"
 #include "text_conversion.h"
 #include "window_state.h"
 
@@ -20,6 +21,9 @@ namespace {
 // No WS_CLIPCHILDREN: the outline shape is painted on the window itself and must show through
 // the labels that take the window's own background.
 constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// Where the decimal entry keeps the procedure its mouse clicks pass on to.
+constexpr wchar_t Text1ClickProperty[] = L"Quadrell.Text1Click";
 
 // Shows the stored text in an entry that does not already show it: setting an edit control's
 // text moves its caret, so the user's own edit is not echoed back.
@@ -118,8 +122,7 @@ void Form1Window::createControls(HINSTANCE instance)
 
     HWND text1 = control(design::Name::Text1);
     SendMessageW(text1, EM_LIMITTEXT, static_cast<WPARAM>(design::Find(design::Name::Text1).maxLength), 0);
-    text1DefaultProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(text1, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Text1Proc)));
+    Subclass(text1, Text1ClickProperty, Text1Proc);
     SetFocus(control(design::Name::Check1, 0));
 }
 
@@ -179,9 +182,9 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wPara
 
 LRESULT CALLBACK Form1Window::Text1Proc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(GetParent(edit), GWLP_USERDATA));
-    const LRESULT result = CallWindowProcW(self->text1DefaultProc_, edit, message, wParam, lParam);
+    const LRESULT result = CallSubclassed(Text1ClickProperty, edit, message, wParam, lParam);
     if (message == WM_LBUTTONUP) {
+        auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(GetParent(edit), GWLP_USERDATA));
         // A mouse click: the left button released inside the entry. Focus by Tab is no click.
         RECT inside;
         GetClientRect(edit, &inside);
@@ -286,10 +289,7 @@ LRESULT Form1Window::onControlColour(UINT message, HDC dc, HWND control)
 
 design::ControlColours Form1Window::coloursOf(const design::Control& control) const
 {
-    // A bit box's designed colour is its current one: yellow, or light green inside the split.
-    const std::optional<Colour> designed =
-        control.kind == design::Kind::CheckBox ? std::optional<Colour>(state_.box(control.index).backColour) : control.background;
-    return design::ColoursOf(control, designed, scheme_);
+    return design::ColoursShown(control, state_, scheme_);
 }
 
 void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)

@@ -65,7 +65,6 @@ private:
     WindowState& state_;
     HWND window_ = nullptr;
     std::array<HWND, design::Form1Controls.size()> controls_{};
-    WNDPROC text1DefaultProc_ = nullptr;
     HWND focusWhenInactive_ = nullptr;
     std::unique_ptr<GdiResources> gdi_;
     design::DesktopScheme scheme_{};

@@ -17,7 +17,11 @@
 
 namespace quadrell::win32_testing {
 
-std::wstring ProgramPath;  // set by main from the command line
+// Screen coordinates and resolution as they are, not scaled for a program unaware of them.
+void PrepareTestProgram(int, wchar_t**)
+{
+    SetProcessDPIAware();
+}
 
 namespace {
 
@@ -238,16 +242,3 @@ TEST_F(DisplaySettingsTest, MovedToAnotherScaleEveryControlIsPlacedAgain)
 
 }  // namespace
 }  // namespace quadrell::win32_testing
-
-int wmain(int argc, wchar_t** argv)
-{
-    // Screen coordinates and resolution as they are, not scaled for a program unaware of them.
-    SetProcessDPIAware();
-    testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: display_tests PATH\\TO\\quadrell.exe [gtest options]\n");
-        return 2;
-    }
-    quadrell::win32_testing::ProgramPath = argv[1];
-    return RUN_ALL_TESTS();
-}
