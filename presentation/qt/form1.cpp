@@ -65,7 +65,8 @@ QAccessibleInterface* WindowAccessible(const QString& className, QObject* object
 
 }  // namespace
 
-Form1::Form1(WindowState& state, QWidget* parent) : QWidget(parent), state_(state), announcer_(std::make_unique<Announcer>(this))
+Form1::Form1(WindowState& state, QWidget* parent)
+    : QWidget(parent), state_(state), announcer_(std::make_unique<Announcer>(this))
 {
     static const bool windowAccessibleInstalled = (QAccessible::installFactory(WindowAccessible), true);
     Q_UNUSED(windowAccessibleInstalled);
@@ -179,7 +180,8 @@ BitCheckBox* Form1::createBitBox(const design::Control& control)
     box->setChecked(state_.box(k).value == 1);
     box->setAccessibleDescription(descriptionOf(control));
     // `clicked` comes from the mouse and the space bar only, never from setChecked.
-    connect(box, &QCheckBox::clicked, this, [this, k] { act(design::UserAction::ClicksBox, [this, k] { state_.userClicksBox(k); }); });
+    connect(box, &QCheckBox::clicked, this,
+            [this, k] { act(design::UserAction::ClicksBox, [this, k] { state_.userClicksBox(k); }); });
     return box;
 }
 
