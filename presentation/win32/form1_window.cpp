@@ -254,7 +254,8 @@ void Form1Window::onCommand(int id, int code)
             state_.userClicksBox(id - ControlId(design::Name::Check1, 0));
     } else if (id == ControlId(design::Name::Command1)) {
         if (code == BN_CLICKED)
-            act(control(design::Name::Command1), design::UserAction::ClicksCommand1, [this] { state_.userClicksCommand1(); });
+            act(control(design::Name::Command1), design::UserAction::ClicksCommand1,
+                [this] { state_.userClicksCommand1(); });
     } else if (code == EN_CHANGE) {
         onEntryChanged(id);
     }
