@@ -18,6 +18,14 @@ constexpr ButtonLook ButtonLookOf(bool pressed)
     return pressed ? ButtonLook{Edge::Sunk, 1} : ButtonLook{Edge::Raised, 0};
 }
 
+// Where a caption is drawn from so that its ink stands in the middle of a face `faceWidth` wide,
+// the ink starting `inkLeft` from where the text is drawn and `inkWidth` wide: centred by its ink,
+// not by the advances its font reports, which may run wider than the glyphs.
+constexpr int CentredCaptionStart(int faceWidth, int inkLeft, int inkWidth)
+{
+    return (faceWidth - inkWidth) / 2 - inkLeft;
+}
+
 // How far the focus rectangle lies inside the button's bounds, in pixels.
 inline constexpr int FocusInset = 3;
 

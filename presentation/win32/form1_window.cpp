@@ -13,6 +13,7 @@
 #include "narration.h"
 #include "subclass.h"
 #include "text_conversion.h"
+#include "text_ink.h"
 #include "user_language.h"
 #include "window_state.h"
 
@@ -319,12 +320,14 @@ void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)
     FillRect(item.hDC, &face, gdi_->brush(colours.background));
     DrawEdge(item.hDC, &face, look.edge == design::Edge::Sunk ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
+    const std::wstring text = Widen(button.caption);
+    const InkColumns ink = InkOf(fontOf(button), text);
     RECT caption = face;
+    caption.left += design::CentredCaptionStart(face.right - face.left, ink.left, ink.width);
     OffsetRect(&caption, look.captionShift, look.captionShift);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, colours.text);
-    const std::wstring text = Widen(button.caption);
-    DrawTextW(item.hDC, text.c_str(), -1, &caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(item.hDC, text.c_str(), -1, &caption, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     if (item.itemState & ODS_FOCUS) {
         RECT focus = face;
         InflateRect(&focus, -design::FocusInset, -design::FocusInset);
