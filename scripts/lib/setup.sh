@@ -41,7 +41,8 @@ configure() {
 QUADRELL_AT_EXIT=()
 at_exit() {
     QUADRELL_AT_EXIT=("$1" "${QUADRELL_AT_EXIT[@]}")
-    trap 'for command in "${QUADRELL_AT_EXIT[@]}"; do eval "$command"; done' EXIT
+    # A clean-up that fails neither stops the others nor changes the script's exit status.
+    trap 'status=$?; for command in "${QUADRELL_AT_EXIT[@]}"; do eval "$command" || true; done; exit $status' EXIT
 }
 
 # build_needed DIR TARGET...: whether building the targets in DIR would do any work (a Ninja
