@@ -47,7 +47,7 @@ build_windows_release() {
 # its path.
 build_debian_release() {
     local tree="$1"
-    bash "$tree/scripts/package" > /dev/null
+    bash "$tree/scripts/package" > /dev/null 2>&1 || { bash "$tree/scripts/package"; return 1; }
     ls "$tree"/build-package/quadrell_*.deb
 }
 
