@@ -24,8 +24,8 @@ export_committed_tree() {
     if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
         echo "Building the last commit: uncommitted changes are left out" >&2
     fi
-    SOURCE_DATE_EPOCH="$(git log -1 --format=%ct HEAD)"
-    export SOURCE_DATE_EPOCH
+    unset SOURCE_DATE_EPOCH
+    export_source_date_epoch
     rm -rf "$dir"
     mkdir -p "$dir"
     git archive --format=tar HEAD | tar -x -C "$dir"
