@@ -47,13 +47,21 @@ shortcut="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Quadre
 installed_exe='C:\users\'"$user"'\AppData\Local\Programs\Quadrell\quadrell.exe'
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Quadrell'
 
-# Every file of the prefix but Wine's own temporary ones, and the two registry hives' files.
-prefix_files() { (cd "$drive_c" && find . -not -type d | grep -v -i '^\./users/[^/]*/AppData/Local/Temp/\|^\./windows/temp/' | sort); }
+# Every file of the prefix but those in temporary folders: the uninstaller runs from a copy of
+# itself in the user's one, which it cannot delete while it runs.
+prefix_files() { (cd "$drive_c" && find . -not -type d | grep -v -i '^\./users/[^/]*/\(AppData/Local/\)\?Temp/\|^\./windows/temp/' | sort); }
 # uninstall_entries: how many entries of the user's list of installed programs are Quadrell's.
 # Wine keeps the user's hive in user.reg, a key's path written with doubled backslashes.
 uninstall_entries() { grep -c -i -F "[${key//\\/\\\\}]" "$WINEPREFIX/user.reg"; }
 # entry_value NAME: one value of the entry, as `reg query` shows it ("TYPE DATA").
 entry_value() { awk -v n="$1" '$1 == n { $1 = ""; sub(/^ +/, ""); print }' "$out/entry.txt" | tr -d '\r'; }
+# registry_mentions: every key of the two hives' files that names Quadrell in its path or values,
+# with the lines that do.
+registry_mentions() {
+    awk 'FNR == 1 { file = FILENAME; sub(/.*\//, "", file) }
+         /^\[/ { section = $0 }
+         tolower($0) ~ /quadrell/ { print "    " file " " section ": " $0 }' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg"
+}
 # shows_window: whether a window captioned "Quadrell" appears within two minutes.
 shows_window() {
     for _ in $(seq 240); do
@@ -89,6 +97,7 @@ check "its EstimatedSize, in KiB, of the installed files" \
     test "$(( $(entry_value EstimatedSize | awk '{ print $2 }') ))" -ge "$(( $(stat -c %s "$program_dir/quadrell.exe") / 1024 ))"
 check "its UninstallString, the uninstaller" grep -q -F "REG_SZ \"${installed_exe%quadrell.exe}uninstall.exe\"" <<< "$(entry_value UninstallString)"
 check "its QuietUninstallString, the uninstaller with /S" grep -q -F 'uninstall.exe" /S' <<< "$(entry_value QuietUninstallString)"
+registry_mentions | grep ' system\.reg '
 check "nothing written to the machine's registry" bash -c "! grep -q -i quadrell '$WINEPREFIX/system.reg'"
 comm -13 "$before" <(prefix_files) > "$work/added.txt"
 sed 's/^/    added: /' "$work/added.txt"
@@ -115,6 +124,7 @@ comm -3 "$before" <(prefix_files) > "$work/left.txt"
 sed 's/^/    left: /' "$work/left.txt"
 (cd "$drive_c" && find . -ipath '*/temp/*' -newer "$before") | sed 's/^/    left in a temporary folder: /'
 check "the prefix holds the same files as before the install" test ! -s "$work/left.txt"
+registry_mentions
 check "no registry key or value names Quadrell" bash -c "! grep -q -i quadrell '$WINEPREFIX/user.reg' '$WINEPREFIX/system.reg'"
 
 say "the zip's program, from a folder with spaces and letters beyond ASCII"
