@@ -19,7 +19,7 @@ GUEST_SUITE=bookworm
 
 # The files whose content makes the image: this one, the guest's init and the prefix set-up.
 guest_recipe_files() {
-    echo scripts/lib/guest.sh scripts/lib/guest-init scripts/lib/wine32-prefix.sh
+    echo scripts/lib/guest.sh scripts/lib/guest-init scripts/lib/wine-prefix.sh
 }
 
 guest_dir() {
@@ -72,7 +72,7 @@ guest_install() {
     rm -rf "$root"/var/lib/apt/lists/* "$root/usr/sbin/policy-rc.d"
     install -m 755 scripts/lib/guest-init "$root/sbin/quadrell-init"
     mkdir -p "$root/opt/quadrell" "$root/host"
-    install -m 644 scripts/lib/wine32-prefix.sh "$root/opt/quadrell/wine32-prefix.sh"
+    install -m 644 scripts/lib/wine-prefix.sh "$root/opt/quadrell/wine-prefix.sh"
 }
 
 # build_guest_disk ROOT IMAGE: an ext4 image of ROOT with room for the Wine prefix and the runs.

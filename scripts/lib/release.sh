@@ -31,16 +31,12 @@ export_committed_tree() {
     git archive --format=tar HEAD | tar -x -C "$dir"
 }
 
-# build_windows_release TREE: the 32-bit quadrell.exe alone, built in TREE/build-release-win32;
-# prints its path. Source paths are written relative to TREE, and the linker takes the header's
-# time stamp from SOURCE_DATE_EPOCH.
+# build_windows_release TREE: the 32-bit quadrell.exe alone, built by TREE's "release-win32"
+# preset; prints its path. Source paths are written relative to TREE, and the linker takes the
+# header's time stamp from SOURCE_DATE_EPOCH.
 build_windows_release() {
-    local tree="$1" build="$1/build-release-win32"
-    cmake -S "$tree" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-        -DCMAKE_BUILD_TYPE=Release -DQUADRELL_QT=OFF -DQUADRELL_TESTS=OFF -DQUADRELL_BENCH=OFF \
-        -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$tree=." > /dev/null
-    cmake --build "$build" --target quadrell > /dev/null
-    echo "$build/presentation/win32/quadrell.exe"
+    (cd "$1" && configure release-win32 && cmake --build --preset release-win32 > /dev/null)
+    echo "$1/build-release-win32/presentation/win32/quadrell.exe"
 }
 
 # build_debian_release TREE: the Debian package, made by the tree's own scripts/package; prints

@@ -1,4 +1,5 @@
-# Shared by the scripts: installs Debian packages that are missing, and configures the build.
+# Shared by the scripts: installs Debian packages that are missing, configures a build preset,
+# and cleans up when a script ends.
 
 # Runs a command as root: directly when we are root, through sudo otherwise.
 as_root() {
@@ -31,30 +32,25 @@ export_source_date_epoch() {
 LINUX_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
                       qt6-base-dev qt6-gtk-platformtheme libgl-dev libxcb1-dev fonts-dejavu-core fonts-liberation)
 
-# The one Linux build every script shares, so none of them rebuilds what another built.
-configure_build() {
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUADRELL_BENCH=ON > /dev/null
+# What cross-building and running the Windows program needs. Only 64-bit Wine: these machines run
+# no 32-bit code, and with the 32-bit Wine package present the loader fails.
+# Wine's own fonts and the X libraries its display driver loads are only recommended by Debian's
+# packages, so they are named here.
+WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64
+                        googletest wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1
+                        libxfixes3 libxinerama1 libxcomposite1 xvfb file icoutils jq)
+
+# configure PRESET: configures one of the builds CMakePresets.json describes, in the folder it
+# names (build, build-win64, ...). Every script that shares a preset shares its build.
+configure() {
+    cmake --preset "$1" > /dev/null
 }
 
-# configure_windows_build 32|64: the cross-build for 32-bit or 64-bit Windows, in build-win32 or
-# build-win64. Both build the test suites and the start-up benchmark; the 64-bit one, which Wine
-# runs on this machine, also registers the tests that run under Wine. The 32-bit one registers only
-# the check of its executable: scripts/test-windows-32 runs its suites.
-configure_windows_build() {
-    if [ "$1" = 64 ]; then
-        cmake -S . -B build-win64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
-            -DCMAKE_BUILD_TYPE=Release -DQUADRELL_QT=OFF -DQUADRELL_BENCH=ON -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
-            > /dev/null
-    else
-        cmake -S . -B build-win32 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-            -DCMAKE_BUILD_TYPE=Release -DQUADRELL_QT=OFF -DQUADRELL_BENCH=ON > /dev/null
-    fi
-}
-
-# The optimised build the benchmarks measure.
-configure_bench_build() {
-    cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUADRELL_BENCH=ON -DQUADRELL_QT=ON \
-        -DQUADRELL_TESTS=ON > /dev/null
+# at_exit COMMAND: runs COMMAND when the script (or subshell) ends; the last registered runs first.
+QUADRELL_AT_EXIT=()
+at_exit() {
+    QUADRELL_AT_EXIT=("$1" "${QUADRELL_AT_EXIT[@]}")
+    trap 'for command in "${QUADRELL_AT_EXIT[@]}"; do eval "$command"; done' EXIT
 }
 
 # build_needed DIR TARGET...: whether building the targets in DIR would do any work (a Ninja

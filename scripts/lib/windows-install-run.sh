@@ -8,11 +8,12 @@
 #
 #   windows-install-run.sh PREFIX OUT
 #
-# OUT holds setup.exe, zip/ (the unpacked zip, in a folder of that awkward name) and receives
-# run.log's checks ("ok: ..." or "FAILED: ..."), a screenshot and "done" when the run finished.
+# OUT holds setup.exe, zip/ (the unpacked zip, in a folder of that awkward name) and lib/ (the
+# scripts' helpers), and receives the checks ("ok: ..." or "FAILED: ..."), a screenshot and "done"
+# when the run finished.
 set -u
 prefix="$1" out="$2"
-source "${QUADRELL_PREFIX_SCRIPT:-/opt/quadrell/wine32-prefix.sh}"
+for helper in setup display wine-prefix; do source "$out/lib/$helper.sh"; done
 
 started=$(date +%s.%N)
 say() { echo "[$(awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%6.1f s", n - s }')] $*"; }
@@ -20,10 +21,9 @@ check() {  # check DESCRIPTION COMMAND...
     if "${@:2}" > /dev/null 2>&1; then echo "ok: $1"; else echo "FAILED: $1"; fi
 }
 
-prepare_wine32_prefix "$prefix" || { say "no Wine prefix"; exit 1; }
+prepare_wine_prefix "$prefix" 32 || { say "no Wine prefix"; exit 1; }
 # Wine's menu builder would copy shortcuts onto the Linux desktop.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d" LC_ALL=C.UTF-8
-stop_wine() { timeout -k 5 60 wineserver -k > /dev/null 2>&1; timeout -k 5 60 wineserver -w > /dev/null 2>&1; }
 # wine_run SECONDS COMMAND...: a Windows program run to its end, and every process it started.
 wine_run() {
     local seconds="$1" status=0
@@ -33,11 +33,7 @@ wine_run() {
     return $status
 }
 
-display=:58
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > "$out/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.2; done
-export DISPLAY="$display"
+start_virtual_display || exit 1
 
 drive_c="$WINEPREFIX/drive_c"
 user_dir=$(ls -d "$drive_c"/users/* | grep -v /Public | head -1)
@@ -99,7 +95,8 @@ check "its UninstallString, the uninstaller" grep -q -F "REG_SZ \"${installed_ex
 check "its QuietUninstallString, the uninstaller with /S" grep -q -F 'uninstall.exe" /S' <<< "$(entry_value QuietUninstallString)"
 registry_mentions | grep ' system\.reg '
 check "nothing written to the machine's registry" bash -c "! grep -q -i quadrell '$WINEPREFIX/system.reg'"
-comm -13 "$before" <(prefix_files) > "$work/added.txt"
+prefix_files > "$work/after.txt"
+comm -13 "$before" "$work/after.txt" > "$work/added.txt"
 sed 's/^/    added: /' "$work/added.txt"
 check "every file added lies in the user's own folders" bash -c "! grep -v '^\./users/$user/' '$work/added.txt'"
 
@@ -120,7 +117,8 @@ check "the uninstaller ends with status 0" wine_run 300 "$program_dir/uninstall.
 check "the program's folder is gone" test ! -e "$program_dir"
 check "the shortcut is gone" test ! -e "$shortcut"
 check "the uninstall entry is gone" test "$(uninstall_entries)" = 0
-comm -3 "$before" <(prefix_files) > "$work/left.txt"
+prefix_files > "$work/after.txt"
+comm -3 "$before" "$work/after.txt" > "$work/left.txt"
 sed 's/^/    left: /' "$work/left.txt"
 (cd "$drive_c" && find . -ipath '*/temp/*' -newer "$before") | sed 's/^/    left in a temporary folder: /'
 check "the prefix holds the same files as before the install" test ! -s "$work/left.txt"
@@ -136,7 +134,6 @@ timeout -k 5 180 wine "C:\\$folder\\quadrell.exe" > /dev/null 2>&1 &
 check "it shows its window \"Quadrell\"" shows_window
 stop_wine
 
-kill "$xvfb_pid" 2> /dev/null
 rm -rf "$work"
 say "done"
 touch "$out/done"

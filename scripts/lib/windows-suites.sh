@@ -1,40 +1,59 @@
-# The 32-bit run's side on the host: which suites it runs, what it copies for the run, whether this
+# The 32-bit run's side on the host: which runs it makes, what it copies for them, whether this
 # machine's own Wine can run it, and how its results are counted.
-
-# The 32-bit runs, one a line: suite, run name, GoogleTest filter, an argument after the program's
-# path ("-" for none) and the environment ("-", or VAR=VALUE pairs joined by commas). They are
-# the 64-bit build's CTest entries (tests/CMakeLists.txt, tests/win32/CMakeLists.txt) but those
-# that need display settings of a Wine prefix of their own. Every suite is started with the path
-# of quadrell.exe as its first argument, which suites that do not drive the program ignore.
-WINDOWS_32_RUNS='
-tests/behaviour_tests.exe           behaviour_tests            *                          -  -
-tests/allocation_tests.exe          allocation_tests           *                          -  -
-tests/presentation_tests.exe        presentation_tests         *                          -  -
-tests/win32/gui_tests.exe           gui_tests                  -WindowsRegionalSettings.* -  -
-tests/win32/gui_tests.exe           gui_tests-italian          WindowsRegionalSettings.*  -  LC_ALL=it_IT.UTF-8
-tests/win32/accessibility_tests.exe accessibility_tests        *                          en -
-tests/win32/accessibility_tests.exe accessibility_tests-italian *                         it LC_ALL=it_IT.UTF-8,LANG=it_IT.UTF-8
-tests/win32/display_tests.exe       display_dpi_change         *MovedToAnotherScale*      -  -
-'
-
-# windows_32_suites: the suites the runs need, one path a line.
-windows_32_suites() {
-    awk 'NF { print $1 }' <<< "$WINDOWS_32_RUNS" | sort -u
-}
+#
+# The runs are not listed here: they are the 64-bit build's CTest entries that carry the label
+# "guest", read from `ctest --show-only=json-v1`, each with its command line, its arguments and its
+# ENVIRONMENT. Paths into the 64-bit build stand for the same files of the 32-bit build and paths
+# into the sources for a copy of them; both are copied for the run. So an entry reaches the 32-bit
+# program by its label alone:
+#
+#     set_tests_properties(windows_white_on_black PROPERTIES LABELS guest)
+#
+# A wrapper runs there as it runs here: an entry such as
+#     bash <sources>/tests/win32/display_settings.sh <build>/wine-dpi dpi-120 wine <build>/.../display_tests.exe ...
+# becomes, in the guest, the same script from the copied sources, a prefix folder in the run's own
+# copy of the build (made from the guest's 32-bit prefix, WINEPREFIX) and the 32-bit display_tests.exe
+# under the guest's 32-bit `wine`. Each run's GoogleTest report is asked for through GTEST_OUTPUT,
+# so wrappers need not pass anything on.
 
 # The other executables the run needs: the program and the start-up comparison.
 WINDOWS_32_PROGRAMS=(presentation/win32/quadrell.exe bench/win32/startup_probe.exe
                      bench/win32/minimal_window_win32.exe)
 
-# stage_windows_32_run BUILD OUT: copies the executables to OUT/bin and lists the runs in
-# OUT/suites.txt.
+# The helpers the run sources, copied with it.
+WINDOWS_32_HELPERS=(setup.sh display.sh stats.sh wine-prefix.sh)
+
+# guest_runs BUILD64: one line a run, its fields separated by the unit separator (\x1f, so that an
+# empty one stays a field): name, working folder, environment and command line (each a
+# shell-quoted list), with @BUILD@ and @SOURCE@ standing for the two trees.
+guest_runs() {
+    local build source
+    build="$(realpath "$1")" source="$(realpath .)"
+    ctest --test-dir "$build" --show-only=json-v1 -L '^guest$' | jq -r --arg build "$build" --arg source "$source" '
+        def place: split($build) | join("@BUILD@") | split($source) | join("@SOURCE@");
+        def property($p): [.properties[]? | select(.name == $p) | .value] | first;
+        .tests[] | [.name, (property("WORKING_DIRECTORY") // $build | place),
+                    ((property("ENVIRONMENT") // []) | map(place) | @sh), (.command | map(place) | @sh)]
+        | join("\u001f")'
+}
+
+# stage_windows_32_run BUILD32 BUILD64 OUT: lists the runs in OUT/runs.txt and copies into
+# OUT/bin every file they name (the 32-bit build's under their build-tree paths, the sources'
+# under source/), the programs and the helpers.
 stage_windows_32_run() {
-    local build="$1" out="$2" file
-    for file in "${WINDOWS_32_PROGRAMS[@]}" $(windows_32_suites); do
-        mkdir -p "$out/bin/$(dirname "$file")"
-        cp "$build/$file" "$out/bin/$file" || return 1
+    local build32="$1" build64="$2" out="$3" path
+    mkdir -p "$out/bin/source" "$out/lib"
+    guest_runs "$build64" > "$out/runs.txt" || return 1
+    for path in "${WINDOWS_32_PROGRAMS[@]}" $(grep -o '@BUILD@/[^ ;'"'"']*' "$out/runs.txt" | sed 's|^@BUILD@/||' | sort -u); do
+        [ -f "$build32/$path" ] || continue
+        mkdir -p "$out/bin/$(dirname "$path")"
+        cp "$build32/$path" "$out/bin/$path"
     done
-    awk 'NF' <<< "$WINDOWS_32_RUNS" > "$out/suites.txt"
+    for path in $(grep -o '@SOURCE@/[^ ;'"'"']*' "$out/runs.txt" | sed 's|^@SOURCE@/||' | sort -u); do
+        mkdir -p "$out/bin/source/$(dirname "$path")"
+        cp "$path" "$out/bin/source/$path"
+    done
+    for path in "${WINDOWS_32_HELPERS[@]}"; do cp "scripts/lib/$path" "$out/lib/"; done
 }
 
 # host_runs_wine32: true when this machine runs 32-bit Wine itself (its kernel runs 32-bit code
@@ -49,9 +68,9 @@ host_runs_wine32() {
 # report (a crash or a time-out) counts as one failure. Prints the summary line; fails on any
 # failure or when the run did not finish.
 report_windows_32_run() {
-    local out="$1" passed=0 failed=0 complete=1 suite name rest counts
+    local out="$1" passed=0 failed=0 complete=1 name counts
     [ -f "$out/done" ] || { echo "The 32-bit run did not finish: see $out/run.log and $out/console.log"; complete=0; }
-    while read -r suite name rest; do
+    while IFS=$'\x1f' read -r name _; do
         if [ ! -f "$out/results/$name.xml" ]; then
             echo "$name: no report"
             failed=$((failed + 1))
@@ -61,8 +80,8 @@ report_windows_32_run() {
         [ "${counts[0]}" -gt 0 ] || { echo "$name: ran no test"; failed=$((failed + 1)); }
         passed=$((passed + counts[0]))
         failed=$((failed + counts[1]))
-    done < "$out/suites.txt"
-    [ -s "$out/suites.txt" ] || { echo "No 32-bit test suite was built"; complete=0; }
+    done < "$out/runs.txt"
+    [ -s "$out/runs.txt" ] || { echo "No CTest entry of build-win64 is labelled guest"; complete=0; }
     echo "32-bit Windows: $passed passed, $failed failed"
     [ "$failed" -eq 0 ] && [ "$complete" -eq 1 ]
 }

@@ -1,22 +1,20 @@
 #!/bin/bash
-# Runs the 32-bit Windows program under 32-bit Wine: every GoogleTest run listed in
-# OUT/suites.txt, a screenshot of the window, and the start-up time beside a minimal window. Runs inside the guest, or on a machine
-# whose own Wine runs 32-bit programs.
+# Runs the 32-bit Windows program under 32-bit Wine: every run listed in OUT/runs.txt, a screenshot
+# of the window, and the start-up time beside a minimal window. Runs inside the guest, or on a
+# machine whose own Wine runs 32-bit programs.
 #
 #   wine32-run.sh PREFIX OUT
 #
-# OUT holds bin/ (the executables, under their build-tree paths) and suites.txt; results,
-# logs and the screenshot are written to OUT. Every Wine process has a time limit.
+# OUT holds bin/ (the executables under their build-tree paths, the sources the runs name under
+# bin/source/), lib/ (the scripts' helpers) and runs.txt (windows-suites.sh); results, logs and the
+# screenshot are written to OUT. Every Wine process has a time limit.
 set -u
 prefix="$1" out="$2"
-source "${QUADRELL_PREFIX_SCRIPT:-/opt/quadrell/wine32-prefix.sh}"
+for helper in setup display stats wine-prefix; do source "$out/lib/$helper.sh"; done
 
 started=$(date +%s.%N)
 stamp() { awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%6.1f s", n - s }'; }
 say() { echo "[$(stamp)] $*"; }
-
-# Wine maps the Linux root to drive Z:.
-windows_path() { echo "Z:$1"; }
 
 # Executables run from this machine's own disk: run from the host's share, Wine read their
 # sections short.
@@ -26,36 +24,30 @@ mkdir -p "$work/results" "$out/results"
 program="$work/presentation/win32/quadrell.exe"
 
 say "preparing the Wine prefix"
-prepare_wine32_prefix "$prefix" || { say "no Wine prefix"; exit 1; }
+prepare_wine_prefix "$prefix" 32 || { say "no Wine prefix"; exit 1; }
 say "prefix ready"
-
-display=:57
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > "$out/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.2; done
-export DISPLAY="$display"
+start_virtual_display || exit 1
 say "display $DISPLAY up"
 
-stop_wine() { timeout -k 5 30 wineserver -k > /dev/null 2>&1; timeout -k 5 30 wineserver -w > /dev/null 2>&1; }
-
-# run_suite SUITE NAME FILTER ARGUMENT ENVIRONMENT: one run of a suite, its XML report kept as
-# NAME.xml; ARGUMENT and ENVIRONMENT as in suites.txt.
-run_suite() {
-    local suite="$1" name="$2" filter="$3" argument=() environment=() status=0
-    [ "$4" = - ] || argument=("$4")
-    [ "$5" = - ] || IFS=, read -r -a environment <<< "$5"
-    timeout -k 10 600 env "${environment[@]}" wine "$work/$suite" "$(windows_path "$program")" "${argument[@]}" \
-        --gtest_filter="$filter" --gtest_output="xml:$(windows_path "$work/results/$name.xml")" \
-        > "$out/$name.log" 2>&1 || status=$?
+# run NAME FOLDER ENVIRONMENT COMMAND: one run as runs.txt gives it (the last three shell-quoted
+# lists), the two trees' places filled in; its GoogleTest report is kept as NAME.xml. Wine maps
+# the Linux root to drive Z:.
+run() {
+    local name="$1" folder="${2//@BUILD@/$work}" environment command status=0
+    eval "environment=($3)" && eval "command=($4)"
+    environment=("${environment[@]//@BUILD@/$work}") command=("${command[@]//@BUILD@/$work}")
+    environment=("${environment[@]//@SOURCE@/$work/source}") command=("${command[@]//@SOURCE@/$work/source}")
+    mkdir -p "$folder"
+    (cd "$folder" && timeout -k 10 600 env "${environment[@]}" GTEST_OUTPUT="xml:Z:$work/results/$name.xml" \
+        "${command[@]}") > "$out/$name.log" 2>&1 || status=$?
     stop_wine
     cp "$work/results/$name.xml" "$out/results/" 2> /dev/null
     say "$name: exit status $status, $(grep -a -E '^\[  (PASSED|FAILED)  \]' "$out/$name.log" | tr -d '\r' | tr '\n' ' ')"
 }
 
-while read -r suite name filter argument environment; do
-    [ -n "$suite" ] || continue
-    run_suite "$suite" "$name" "$filter" "$argument" "$environment"
-done < "$out/suites.txt"
+while IFS=$'\x1f' read -r name folder environment command; do
+    [ -n "$name" ] && run "$name" "$folder" "$environment" "$command"
+done < "$out/runs.txt"
 
 say "screenshot"
 timeout -k 5 120 wine "$program" > /dev/null 2>&1 &
@@ -70,14 +62,14 @@ stop_wine
 
 say "start-up beside a minimal window"
 timeout -k 10 900 wine "$work/bench/win32/startup_probe.exe" "${QUADRELL_STARTUP_RUNS:-7}" \
-    "$(windows_path "$program")" "$(windows_path "$work/bench/win32/minimal_window_win32.exe")" 2> /dev/null \
+    "Z:$program" "Z:$work/bench/win32/minimal_window_win32.exe" 2> /dev/null \
     | tr -d '\r' > "$out/startup.txt"
 stop_wine
 sed "s|$work/||" "$out/startup.txt"
-awk '/quadrell.exe/ { q = $(NF-4) } /minimal_window/ { m = $(NF-4) }
-     END { if (q && m) printf "quadrell.exe takes %.2f times as long as the minimal window\n", q / m }' "$out/startup.txt"
+ours=$(awk '/quadrell.exe/ { print $(NF-4) }' "$out/startup.txt")
+theirs=$(awk '/minimal_window/ { print $(NF-4) }' "$out/startup.txt")
+[ -n "$ours" ] && [ -n "$theirs" ] && echo "quadrell.exe takes $(ratio "$ours" "$theirs") times as long as the minimal window"
 
-kill "$xvfb_pid" 2> /dev/null
 rm -rf "$work"
 say "done"
 touch "$out/done"
