@@ -51,12 +51,15 @@ prefix_files() { (cd "$drive_c" && find . -not -type d | grep -v -i '^\./users/[
 uninstall_entries() { grep -c -i -F "[${key//\\/\\\\}]" "$WINEPREFIX/user.reg"; }
 # entry_value NAME: one value of the entry, as `reg query` shows it ("TYPE DATA").
 entry_value() { awk -v n="$1" '$1 == n { $1 = ""; sub(/^ +/, ""); print }' "$out/entry.txt" | tr -d '\r'; }
-# registry_mentions: every key of the two hives' files that names Quadrell in its path or values,
-# with the lines that do.
-registry_mentions() {
-    awk 'FNR == 1 { file = FILENAME; sub(/.*\//, "", file) }
-         /^\[/ { section = $0 }
-         tolower($0) ~ /quadrell/ { print "    " file " " section ": " $0 }' "$WINEPREFIX/user.reg" "$WINEPREFIX/system.reg"
+# registry_keys HIVE: the keys of one of Wine's hive files (user.reg, system.reg), without times.
+registry_keys() { sed -n 's/^\(\[.*\]\).*/\1/p' "$WINEPREFIX/$1" | sort; }
+# new_registry_keys HIVE: the keys added to the hive since the install began, one a line.
+new_registry_keys() { registry_keys "$1" | comm -13 "$work/$1.before" -; }
+# naming_the_program HIVE...: the hives' lines that name the program's folder or its uninstall
+# entry (Wine writes every backslash doubled).
+naming_the_program() {
+    local hive
+    for hive in "$@"; do grep -i 'Programs\\\\Quadrell\|Uninstall\\\\Quadrell' "$WINEPREFIX/$hive"; done
 }
 # shows_window: whether a window captioned "Quadrell" appears within two minutes.
 shows_window() {
@@ -73,6 +76,7 @@ cp "$out/setup.exe" "$work/setup.exe"
 wine_run 120 cmd /c exit > /dev/null 2>&1
 before="$work/before.txt"
 prefix_files > "$before"
+for hive in user.reg system.reg; do registry_keys "$hive" > "$work/$hive.before"; done
 say "prefix ready, $(wc -l < "$before") files, user $user"
 
 say "silent install"
@@ -93,8 +97,9 @@ check "its EstimatedSize, in KiB, of the installed files" \
     test "$(( $(entry_value EstimatedSize | awk '{ print $2 }') ))" -ge "$(( $(stat -c %s "$program_dir/quadrell.exe") / 1024 ))"
 check "its UninstallString, the uninstaller" grep -q -F "REG_SZ \"${installed_exe%quadrell.exe}uninstall.exe\"" <<< "$(entry_value UninstallString)"
 check "its QuietUninstallString, the uninstaller with /S" grep -q -F 'uninstall.exe" /S' <<< "$(entry_value QuietUninstallString)"
-registry_mentions | grep ' system\.reg '
-check "nothing written to the machine's registry" bash -c "! grep -q -i quadrell '$WINEPREFIX/system.reg'"
+new_registry_keys system.reg | sed 's/^/    new in system.reg: /'
+check "no key added to the machine's registry" test -z "$(new_registry_keys system.reg)"
+check "nothing in the machine's registry names the program" test -z "$(naming_the_program system.reg)"
 prefix_files > "$work/after.txt"
 comm -13 "$before" "$work/after.txt" > "$work/added.txt"
 sed 's/^/    added: /' "$work/added.txt"
@@ -122,8 +127,11 @@ comm -3 "$before" "$work/after.txt" > "$work/left.txt"
 sed 's/^/    left: /' "$work/left.txt"
 (cd "$drive_c" && find . -ipath '*/temp/*' -newer "$before") | sed 's/^/    left in a temporary folder: /'
 check "the prefix holds the same files as before the install" test ! -s "$work/left.txt"
-registry_mentions
-check "no registry key or value names Quadrell" bash -c "! grep -q -i quadrell '$WINEPREFIX/user.reg' '$WINEPREFIX/system.reg'"
+for hive in user.reg system.reg; do new_registry_keys "$hive" | sed "s/^/    new in $hive: /"; done
+naming_the_program user.reg system.reg | sed 's/^/    names the program: /'
+check "no registry key left that was not there before the install" \
+    test -z "$(new_registry_keys user.reg)$(new_registry_keys system.reg)"
+check "nothing in the registry names the program's folder or its entry" test -z "$(naming_the_program user.reg system.reg)"
 
 say "the zip's program, from a folder with spaces and letters beyond ASCII"
 folder="$(ls "$out/zip")"
