@@ -81,4 +81,6 @@ Section "Uninstall"
     RMDir "$INSTDIR"
     RMDir "$LOCALAPPDATA\Programs"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ; The user's list of installed programs may have begun with this entry.
+    DeleteRegKey /ifempty HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall"
 SectionEnd
