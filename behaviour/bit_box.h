@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "colour.h"
 
@@ -13,6 +14,15 @@ inline constexpr int BoxCount = 8;
 // Box k stands for the bit of weight 2^(7 - k): box 0 is the most significant bit (128),
 // box 7 the least significant (1). Binary texts are written in the same order.
 constexpr int BitWeight(int k) { return 1 << (BoxCount - 1 - k); }
+
+// Box k's caption: its index as one digit, "0" to "7".
+constexpr std::string_view BoxCaption(int k)
+{
+    return std::string_view("01234567").substr(static_cast<std::size_t>(k), 1);
+}
+
+// The binary text of a byte with no bit set: what the binary display shows at first.
+inline constexpr std::string_view NoBitsSet = "00000000";
 
 // One check box of the bit row.
 struct BitBox {

@@ -8,7 +8,7 @@ namespace quadrell {
 WindowState::WindowState()
 {
     for (int k = 0; k < BoxCount; ++k)
-        boxAt(k).caption = std::string(1, static_cast<char>('0' + k));
+        boxAt(k).caption = std::string(BoxCaption(k));
 }
 
 void WindowState::raise(const Handler& handler)

@@ -70,7 +70,7 @@ private:
     bool store(std::string& field, std::string_view text, void (StateObserver::*tellObserver)());
 
     std::array<BitBox, BoxCount> boxes_;
-    std::string label1_ = "00000000";
+    std::string label1_{NoBitsSet};
     std::string label3_;
     std::string text1_;
     std::string text2_;

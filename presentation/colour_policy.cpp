@@ -38,6 +38,13 @@ ControlColours ColoursOf(const Control& control, std::optional<Colour> designed,
     return SystemColoursOf(control.kind, scheme.system);
 }
 
+ControlColours ColoursShown(const Control& control, const WindowState& state, const DesktopScheme& scheme)
+{
+    const std::optional<Colour> designed
+        = control.kind == Kind::CheckBox ? std::optional(state.box(control.index).backColour) : control.background;
+    return ColoursOf(control, designed, scheme);
+}
+
 Colour OutlineColourOf(Colour designed, const DesktopScheme& scheme)
 {
     if (scheme.highContrast || ContrastRatio(designed, scheme.system.window) < VisibleLineContrast)

@@ -42,6 +42,10 @@ inline constexpr Colour DesignedTextColour = 0x00000000;
 // the boxes of the split stand out in the highlight colours.
 ControlColours ColoursOf(const Control& control, std::optional<Colour> designed, const DesktopScheme& scheme);
 
+// The colours `control` is painted with while the window holds `state`: a bit box's designed
+// background is its current colour there, yellow or, inside the split, light green.
+ControlColours ColoursShown(const Control& control, const WindowState& state, const DesktopScheme& scheme);
+
 // The colour of an outline shape whose designed colour is `designed`: kept wherever it stands out
 // from the window's background, the window's text colour under high contrast or where it would
 // vanish.

@@ -2,9 +2,12 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
+#include "bit_box.h"
 #include "colour.h"
+#include "window_state.h"
 
 namespace quadrell::design {
 
@@ -40,7 +43,6 @@ struct Control {
     std::optional<Font> font;            // none: the window's default font
     Alignment alignment;
     int maxLength;                       // characters a user may type; 0 for no limit
-    int tabIndex;                        // -1: never takes the focus
 };
 
 struct Form {
@@ -59,32 +61,49 @@ inline constexpr Colour DarkBlue = 0x00C00000;
 
 constexpr Control BitBoxControl(int k)
 {
-    constexpr std::string_view digits = "01234567";
-    return {Name::Check1, k, Kind::CheckBox, {240 + 600 * k, 1200, 495, 255}, digits.substr(k, 1),
-            BaseColour, std::nullopt, std::nullopt, Alignment::Left, 0, k};
+    return {Name::Check1, k, Kind::CheckBox, {240 + 600 * k, 1200, 495, 255}, BoxCaption(k),
+            BaseColour, std::nullopt, std::nullopt, Alignment::Left, 0};
 }
 
-// Every control of the window, in focus order; the shape, which takes no focus, comes last.
+// Every control of the window in the order of its tab index, which is the focus order of those
+// that take the focus; the shape, which has none, comes last. The texts and the length limit the
+// window state owns are the state's own.
 inline constexpr std::array<Control, 16> Form1Controls{{
     BitBoxControl(0), BitBoxControl(1), BitBoxControl(2), BitBoxControl(3),
     BitBoxControl(4), BitBoxControl(5), BitBoxControl(6), BitBoxControl(7),
-    {Name::Label1, 0, Kind::Label, {960, 1920, 1695, 375}, "00000000", PaleYellow, std::nullopt,
-     Font{ClassicFace, 13.5, true}, Alignment::Centre, 0, 8},
+    {Name::Label1, 0, Kind::Label, {960, 1920, 1695, 375}, NoBitsSet, PaleYellow, std::nullopt,
+     Font{ClassicFace, 13.5, true}, Alignment::Centre, 0},
     {Name::Text1, 0, Kind::TextEntry, {4080, 2040, 495, 285}, "", std::nullopt, std::nullopt,
-     Font{ClassicFace, 8.25, true}, Alignment::Centre, 3, 9},
+     Font{ClassicFace, 8.25, true}, Alignment::Centre, static_cast<int>(WindowState::Text1MaxLength)},
     {Name::Text2, 0, Kind::TextEntry, {3960, 330, 495, 285}, "", std::nullopt, std::nullopt,
-     std::nullopt, Alignment::Centre, 0, 10},
+     std::nullopt, Alignment::Centre, 0},
     {Name::Label2, 0, Kind::Label, {3480, 360, 375, 255}, "Split", std::nullopt, std::nullopt,
-     std::nullopt, Alignment::Left, 0, 11},
+     std::nullopt, Alignment::Left, 0},
     {Name::Command1, 0, Kind::PushButton, {720, 480, 855, 255}, "Cancella", LightBlue, std::nullopt,
-     std::nullopt, Alignment::Centre, 0, 12},
+     std::nullopt, Alignment::Centre, 0},
     {Name::Label3, 0, Kind::Label, {3960, 2640, 735, 375}, "", SplitColour, std::nullopt,
-     Font{ClassicFace, 12, true}, Alignment::Centre, 0, 13},
+     Font{ClassicFace, 12, true}, Alignment::Centre, 0},
     {Name::Label4, 0, Kind::Label, {3120, 2400, 735, 375}, "ASCII:", std::nullopt, std::nullopt,
-     Font{ClassicFace, 9.75, true}, Alignment::Centre, 0, 14},
+     Font{ClassicFace, 9.75, true}, Alignment::Centre, 0},
     {Name::Shape1, 0, Kind::Shape, {3840, 1920, 975, 1215}, "", std::nullopt, DarkBlue,
-     std::nullopt, Alignment::Left, 0, -1},
+     std::nullopt, Alignment::Left, 0},
 }};
+
+// The names the design gives the controls; the windows and their tests find the controls by them.
+constexpr std::string_view NameText(Name name)
+{
+    constexpr std::array<std::string_view, 9> names{"Check1", "Label1", "Label2", "Label3",  "Label4",
+                                                    "Text1",  "Text2",  "Command1", "Shape1"};
+    return names[static_cast<std::size_t>(name)];
+}
+
+// A control's name as one word, with the index of a control array's element after an underscore:
+// "Check1_3", "Label1".
+inline std::string ObjectName(const Control& control)
+{
+    const std::string name(NameText(control.name));
+    return control.name == Name::Check1 ? name + '_' + std::to_string(control.index) : name;
+}
 
 // Which label captions which entry: screen readers name each entry by its caption.
 struct CaptionLink {

@@ -4,6 +4,7 @@
 #include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
+#include "button_look.h"
 #include "qt_design.h"
 
 namespace quadrell {
@@ -23,16 +24,17 @@ void ColouredButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), face_);
-    qDrawShadePanel(&painter, rect(), palette(), isDown(), EdgeWidth);
+    const design::ButtonLook look = design::ButtonLookOf(isDown());
+    qDrawShadePanel(&painter, rect(), palette(), look.edge == design::Edge::Sunk, EdgeWidth);
 
-    const int shift = isDown() ? 1 : 0;  // the caption moves with a pressed face
+    const int shift = look.captionShift;
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(rect().translated(shift, shift), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = rect().adjusted(3, 3, -3, -3);
+        focus.rect = rect().adjusted(design::FocusInset, design::FocusInset, -design::FocusInset, -design::FocusInset);
         focus.backgroundColor = face_;
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }

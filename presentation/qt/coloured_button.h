@@ -5,9 +5,8 @@
 
 namespace quadrell {
 
-// A push button that shows its own face colour under every style: a flat face in that colour
-// with a raised edge that sinks while pressed, and a dotted focus rectangle. Styles paint their
-// own gradients over a palette colour, so the button paints itself.
+// A push button that shows its own face colour under every style, drawn as design::ButtonLookOf
+// says. Styles paint their own gradients over a palette colour, so the button paints itself.
 class ColouredButton : public QPushButton {
     Q_OBJECT
 

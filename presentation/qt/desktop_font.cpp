@@ -1,5 +1,7 @@
 #include "desktop_font.h"
 
+#include <string_view>
+
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QStyle>
@@ -13,20 +15,15 @@ namespace quadrell {
 
 namespace {
 
-// What a split entry shows: a count of boxes, one digit.
-constexpr char SplitCountSample[] = "8";
-
 // A line edit keeps one pixel above and below its text inside its frame.
 constexpr int LineEditVerticalMargin = 1;
 
-// Whether `control`'s caption, in `font`, lies wholly inside the control's area.
-bool CaptionFits(const design::Control& control, const QFontMetrics& metrics, const QStyle& style)
+// The room `control` leaves for its text inside what the style draws round it.
+design::TextExtent RoomOf(const design::Control& control, const QStyle& style)
 {
     const QRect bounds = ToQRect(control.bounds);
-    const QString caption = ToQString(control.caption);
     int width = bounds.width();
     int height = bounds.height();
-    QString text = caption;
     switch (control.kind) {
     case design::Kind::CheckBox:
         width -= style.pixelMetric(QStyle::PM_IndicatorWidth) + style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
@@ -40,13 +37,12 @@ bool CaptionFits(const design::Control& control, const QFontMetrics& metrics, co
         const int frame = style.pixelMetric(QStyle::PM_DefaultFrameWidth);
         width -= 2 * frame;
         height -= 2 * (frame + LineEditVerticalMargin);
-        text = SplitCountSample;
         break;
     }
     case design::Kind::Label:
     case design::Kind::Shape: break;
     }
-    return metrics.horizontalAdvance(text) <= width && metrics.height() <= height;
+    return {width, height};
 }
 
 // The desktop's size in points, also when the platform theme gave it in pixels.
@@ -65,10 +61,9 @@ QFont FittedDesktopFont(const QFont& desktop, const QStyle& style)
         QFont font = desktop;
         font.setPointSizeF(points);
         const QFontMetrics metrics(font);
-        for (const design::Control& control : design::Form1Controls)
-            if (design::TakesDesktopFont(control) && !CaptionFits(control, metrics, style))
-                return false;
-        return true;
+        return design::WidestTextsFit(
+            [&](std::string_view text) { return design::TextExtent{metrics.horizontalAdvance(ToQString(text)), metrics.height()}; },
+            [&](const design::Control& control) { return RoomOf(control, style); });
     };
     QFont fitted = desktop;
     fitted.setPointSizeF(design::FittedPointSize(PointsOf(desktop), fits));

@@ -23,12 +23,9 @@ namespace quadrell {
 
 namespace {
 
-QString ObjectName(const design::Control& control)
+QString WidgetName(const design::Control& control)
 {
-    static const char* const names[] = {"Check1", "Label1", "Label2", "Label3", "Label4",
-                                        "Text1", "Text2", "Command1", "Shape1"};
-    const QString name = names[static_cast<int>(control.name)];
-    return control.name == design::Name::Check1 ? name + '_' + QString::number(control.index) : name;
+    return QString::fromStdString(design::ObjectName(control));
 }
 
 // Gives a widget the policy's colours for its background and text roles.
@@ -85,7 +82,7 @@ void Form1::createControls()
 {
     for (const design::Control& control : design::Form1Controls) {
         QWidget* widget = createControl(control);
-        widget->setObjectName(ObjectName(control));
+        widget->setObjectName(WidgetName(control));
         widget->setGeometry(ToQRect(control.bounds));
         if (control.font)
             widget->setFont(ToQFont(*control.font));
@@ -106,32 +103,31 @@ void Form1::changeEvent(QEvent* event)
 
 void Form1::applyDesktopColours()
 {
-    const design::DesktopScheme scheme = DesktopSchemeOf(palette());
+    scheme_ = DesktopSchemeOf(palette());
     for (const design::Control& control : design::Form1Controls)
-        applyColours(control, scheme);
+        applyColours(control);
 }
 
-void Form1::applyColours(const design::Control& control, const design::DesktopScheme& scheme)
+void Form1::applyColours(const design::Control& control)
 {
-    QWidget* widget = findChild<QWidget*>(ObjectName(control));
+    const design::ControlColours colours = design::ColoursShown(control, state_, scheme_);
+    if (control.kind == design::Kind::CheckBox) {  // repainted on every change of the split: no search
+        bitBoxes_[static_cast<std::size_t>(control.index)]->setColours(ToQColor(colours.background), ToQColor(colours.text));
+        return;
+    }
+    QWidget* widget = findChild<QWidget*>(WidgetName(control));
     switch (control.kind) {
-    case design::Kind::CheckBox: showBoxColour(control.index); break;
-    case design::Kind::Label:
-        SetColours(widget, QPalette::Window, QPalette::WindowText, design::ColoursOf(control, control.background, scheme));
-        break;
+    case design::Kind::CheckBox: break;
+    case design::Kind::Label: SetColours(widget, QPalette::Window, QPalette::WindowText, colours); break;
     case design::Kind::TextEntry: {
-        SetColours(widget, QPalette::Base, QPalette::Text, design::ColoursOf(control, control.background, scheme));
-        const std::optional<Colour> frame = design::EntryFrameColourOf(scheme);
+        SetColours(widget, QPalette::Base, QPalette::Text, colours);
+        const std::optional<Colour> frame = design::EntryFrameColourOf(scheme_);
         static_cast<ClickableLineEdit*>(widget)->setFrameColour(frame ? std::optional(ToQColor(*frame)) : std::nullopt);
         break;
     }
-    case design::Kind::PushButton: {
-        const design::ControlColours colours = design::ColoursOf(control, control.background, scheme);
-        command1_->setColours(ToQColor(colours.background), ToQColor(colours.text));
-        break;
-    }
+    case design::Kind::PushButton: command1_->setColours(ToQColor(colours.background), ToQColor(colours.text)); break;
     case design::Kind::Shape:
-        shape1_->setColour(ToQColor(design::OutlineColourOf(control.outline.value_or(0), scheme)));
+        shape1_->setColour(ToQColor(design::OutlineColourOf(control.outline.value_or(0), scheme_)));
         break;
     }
 }
@@ -142,7 +138,7 @@ void Form1::applyDesktopFont()
     for (const design::Control& control : design::Form1Controls) {
         if (!design::TakesDesktopFont(control))
             continue;
-        QWidget* widget = findChild<QWidget*>(ObjectName(control));
+        QWidget* widget = findChild<QWidget*>(WidgetName(control));
         if (widget->font() != fitted || !widget->testAttribute(Qt::WA_SetFont))
             widget->setFont(fitted);
     }
@@ -235,8 +231,8 @@ void Form1::linkEntriesToCaptions()
 {
     // Screen readers name each entry by its caption.
     for (const design::CaptionLink& link : design::EntryCaptions) {
-        auto* label = findChild<QLabel*>(ObjectName(design::Find(link.label)));
-        label->setBuddy(findChild<QWidget*>(ObjectName(design::Find(link.entry))));
+        auto* label = findChild<QLabel*>(WidgetName(design::Find(link.label)));
+        label->setBuddy(findChild<QWidget*>(WidgetName(design::Find(link.entry))));
     }
 }
 
@@ -246,7 +242,7 @@ void Form1::chainFocusOrder()
     for (const design::Control& control : design::Form1Controls) {
         if (!design::TakesFocus(control))
             continue;
-        QWidget* widget = findChild<QWidget*>(ObjectName(control));
+        QWidget* widget = findChild<QWidget*>(WidgetName(control));
         widget->setFocusPolicy(Qt::StrongFocus);
         if (previous)
             setTabOrder(previous, widget);
@@ -267,9 +263,7 @@ void Form1::showBoxValue(int k)
 
 void Form1::showBoxColour(int k)
 {
-    const design::ControlColours colours
-        = design::ColoursOf(design::Find(design::Name::Check1, k), state_.box(k).backColour, DesktopSchemeOf(palette()));
-    bitBoxes_[static_cast<std::size_t>(k)]->setColours(ToQColor(colours.background), ToQColor(colours.text));
+    applyColours(design::Find(design::Name::Check1, k));
 }
 
 void Form1::label1Changed()

@@ -42,7 +42,7 @@ private:
     // The desktop's colours and font, through the shared colour policy and font fitting.
     void changeEvent(QEvent* event) override;
     void applyDesktopColours();
-    void applyColours(const design::Control& control, const design::DesktopScheme& scheme);
+    void applyColours(const design::Control& control);
     void applyDesktopFont();
 
     void showBoxValue(int k);
@@ -64,6 +64,7 @@ private:
     QLineEdit* text2_ = nullptr;
     ColouredButton* command1_ = nullptr;
     OutlineShape* shape1_ = nullptr;
+    design::DesktopScheme scheme_{};  // read from the palette once per change
 };
 
 }  // namespace quadrell

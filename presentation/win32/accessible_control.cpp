@@ -10,7 +10,9 @@
 #include "accessibility_library.h"
 #include "control_ids.h"
 #include "spoken_words.h"
+#include "subclass.h"
 #include "text_conversion.h"
+#include "user_language.h"
 
 namespace quadrell::win32 {
 
@@ -29,17 +31,6 @@ std::vector<HWND> ChildWindows(HWND window)
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         children.push_back(child);
     return children;
-}
-
-// The language of the user's interface, as Windows keeps it.
-design::SpokenLanguage UserLanguage()
-{
-    static const design::SpokenLanguage language = [] {
-        wchar_t name[LOCALE_NAME_MAX_LENGTH] = L"";
-        LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0);
-        return design::LanguageOfLocale(Narrow(name));
-    }();
-    return language;
 }
 
 LONG RoleOf(design::Kind kind)
@@ -175,8 +166,8 @@ public:
         if (!IsSelf(child) || !design())
             return standard_->get_accDescription(child, description);
         if (design()->kind == design::Kind::CheckBox)
-            return text(Widen(design::BitBoxDescription(UserLanguage(), design()->index, checked())), description);
-        return text(Widen(design::ControlDescription(UserLanguage(), design()->name)), description);
+            return text(Widen(design::BitBoxDescription(UserSpokenLanguage(), design()->index, checked())), description);
+        return text(Widen(design::ControlDescription(UserSpokenLanguage(), design()->name)), description);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
@@ -191,7 +182,7 @@ public:
     {
         if (!IsSelf(child) || !isButton())
             return standard_->get_accDefaultAction(child, action);
-        return text(Widen(design::PressActionName(UserLanguage())), action);
+        return text(Widen(design::PressActionName(UserSpokenLanguage())), action);
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
     {
@@ -263,22 +254,18 @@ private:
 
 LRESULT CALLBACK AccessibleControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto defaultProc = reinterpret_cast<WNDPROC>(GetPropW(control, DefaultProcProperty));
     if (message == WM_GETOBJECT) {
         if (const LRESULT answer = AnswerGetObject(control, wParam, lParam))
             return answer;
-    } else if (message == WM_NCDESTROY) {
-        RemovePropW(control, DefaultProcProperty);
     }
-    return CallWindowProcW(defaultProc, control, message, wParam, lParam);
+    return CallSubclassed(DefaultProcProperty, control, message, wParam, lParam);
 }
 
 }  // namespace
 
 void MakeAccessible(HWND control)
 {
-    SetPropW(control, DefaultProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(control, GWLP_WNDPROC)));
-    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleControlProc));
+    Subclass(control, DefaultProcProperty, AccessibleControlProc);
 }
 
 LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam)

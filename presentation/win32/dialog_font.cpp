@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "display_dpi.h"
 #include "font_fit.h"
@@ -43,23 +44,24 @@ SIZE ChromeOf(design::Kind kind, int dotsPerInch)
     return {0, 0};
 }
 
-// Whether every control without a font of its own shows its caption whole in `font`.
-bool CaptionsFit(HDC dc, HFONT font, int dotsPerInch)
+// Whether every control without a font of its own shows its widest text whole in `font`.
+bool WidestTextsFit(HDC dc, HFONT font, int dotsPerInch)
 {
     HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
-    bool fit = true;
-    for (const design::Control& control : design::Form1Controls) {
-        if (!design::TakesDesktopFont(control))
-            continue;
-        const std::wstring caption = Widen(control.caption);
-        SIZE text{0, metrics.tmHeight};
-        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
-        const SIZE chrome = ChromeOf(control.kind, dotsPerInch);
-        fit = fit && text.cx + chrome.cx <= design::ToPixels(control.bounds.width, dotsPerInch)
-           && metrics.tmHeight + chrome.cy <= design::ToPixels(control.bounds.height, dotsPerInch);
-    }
+    const bool fit = design::WidestTextsFit(
+        [&](std::string_view text) {
+            const std::wstring wide = Widen(text);
+            SIZE extent{0, 0};
+            GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+            return design::TextExtent{extent.cx, metrics.tmHeight};
+        },
+        [&](const design::Control& control) {
+            const SIZE chrome = ChromeOf(control.kind, dotsPerInch);
+            return design::TextExtent{design::ToPixels(control.bounds.width, dotsPerInch) - chrome.cx,
+                                      design::ToPixels(control.bounds.height, dotsPerInch) - chrome.cy};
+        });
     SelectObject(dc, old);
     return fit;
 }
@@ -83,7 +85,7 @@ HFONT CreateDialogFont(int dotsPerInch)
             DeleteObject(measured);
         measured = createAt(candidate);
         measuredPoints = candidate;
-        return CaptionsFit(dc, measured, dotsPerInch);
+        return WidestTextsFit(dc, measured, dotsPerInch);
     });
     DeleteDC(dc);
     if (measured && measuredPoints == points)

@@ -6,10 +6,13 @@
 #include <utility>
 
 #include "accessible_control.h"
+#include "button_look.h"
 #include "control_ids.h"
 #include "desktop_scheme.h"
 #include "display_dpi.h"
+#include "subclass.h"
 #include "text_conversion.h"
+#include "text_ink.h"
 #include "window_state.h"
 
 namespace quadrell::win32 {
@@ -19,6 +22,9 @@ namespace {
 // No WS_CLIPCHILDREN: the outline shape is painted on the window itself and must show through
 // the labels that take the window's own background.
 constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// Where the decimal entry keeps the procedure its mouse clicks pass on to.
+constexpr wchar_t Text1ClickProperty[] = L"Quadrell.Text1Click";
 
 // Shows the stored text in an entry that does not already show it: setting an edit control's
 // text moves its caret, so the user's own edit is not echoed back.
@@ -52,13 +58,6 @@ NativeKind NativeKindOf(const design::Control& control)
 }
 
 }  // namespace
-
-NumberFormat UserNumberFormat()
-{
-    wchar_t separator[8] = L".";
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
-    return NumberFormat{Narrow(separator)};
-}
 
 Form1Window::Form1Window(WindowState& state) : state_(state) {}
 
@@ -124,8 +123,7 @@ void Form1Window::createControls(HINSTANCE instance)
 
     HWND text1 = control(design::Name::Text1);
     SendMessageW(text1, EM_LIMITTEXT, static_cast<WPARAM>(design::Find(design::Name::Text1).maxLength), 0);
-    text1DefaultProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(text1, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Text1Proc)));
+    Subclass(text1, Text1ClickProperty, Text1Proc);
     SetFocus(control(design::Name::Check1, 0));
 }
 
@@ -185,9 +183,9 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wPara
 
 LRESULT CALLBACK Form1Window::Text1Proc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(GetParent(edit), GWLP_USERDATA));
-    const LRESULT result = CallWindowProcW(self->text1DefaultProc_, edit, message, wParam, lParam);
+    const LRESULT result = CallSubclassed(Text1ClickProperty, edit, message, wParam, lParam);
     if (message == WM_LBUTTONUP) {
+        auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(GetParent(edit), GWLP_USERDATA));
         // A mouse click: the left button released inside the entry. Focus by Tab is no click.
         RECT inside;
         GetClientRect(edit, &inside);
@@ -292,10 +290,7 @@ LRESULT Form1Window::onControlColour(UINT message, HDC dc, HWND control)
 
 design::ControlColours Form1Window::coloursOf(const design::Control& control) const
 {
-    // A bit box's designed colour is its current one: yellow, or light green inside the split.
-    const std::optional<Colour> designed =
-        control.kind == design::Kind::CheckBox ? std::optional<Colour>(state_.box(control.index).backColour) : control.background;
-    return design::ColoursOf(control, designed, scheme_);
+    return design::ColoursShown(control, state_, scheme_);
 }
 
 void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)
@@ -303,21 +298,22 @@ void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)
     // A plain push button ignores any brush, so "Cancella" draws its own coloured face.
     const design::Control& button = design::Find(design::Name::Command1);
     RECT face = item.rcItem;
-    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const design::ButtonLook look = design::ButtonLookOf((item.itemState & ODS_SELECTED) != 0);
     const design::ControlColours colours = coloursOf(button);
     FillRect(item.hDC, &face, gdi_->brush(colours.background));
-    DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    DrawEdge(item.hDC, &face, look.edge == design::Edge::Sunk ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
+    const std::wstring text = Widen(button.caption);
+    const InkColumns ink = InkOf(fontOf(button), text);
     RECT caption = face;
-    if (pressed)
-        OffsetRect(&caption, 1, 1);
+    caption.left += design::CentredCaptionStart(face.right - face.left, ink.left, ink.width);
+    OffsetRect(&caption, look.captionShift, look.captionShift);
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, colours.text);
-    const std::wstring text = Widen(button.caption);
-    DrawTextW(item.hDC, text.c_str(), -1, &caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(item.hDC, text.c_str(), -1, &caption, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     if (item.itemState & ODS_FOCUS) {
         RECT focus = face;
-        InflateRect(&focus, -3, -3);
+        InflateRect(&focus, -design::FocusInset, -design::FocusInset);
         DrawFocusRect(item.hDC, &focus);
     }
 }

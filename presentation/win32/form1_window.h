@@ -9,7 +9,6 @@
 #include "colour_policy.h"
 #include "form_design.h"
 #include "gdi_resources.h"
-#include "number_format.h"
 #include "state_observer.h"
 
 namespace quadrell {
@@ -66,14 +65,10 @@ private:
     WindowState& state_;
     HWND window_ = nullptr;
     std::array<HWND, design::Form1Controls.size()> controls_{};
-    WNDPROC text1DefaultProc_ = nullptr;
     HWND focusWhenInactive_ = nullptr;
     std::unique_ptr<GdiResources> gdi_;
     design::DesktopScheme scheme_{};
 };
-
-// How the user's regional settings write the decimal separator.
-NumberFormat UserNumberFormat();
 
 }  // namespace win32
 }  // namespace quadrell

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "designed_face.h"
 #include "dialog_font.h"
 #include "text_conversion.h"
 
@@ -16,15 +17,41 @@ namespace {
 // mapper answers it with a metric-compatible sans.
 constexpr wchar_t OutlineSansFace[] = L"Microsoft Sans Serif";
 
-// The classic bitmap faces are drawn for 96 and 120 dots per inch, in a few pixel sizes. On a
-// screen of a finer scale they no longer give the designed sizes (the font mapper keeps a smaller
-// bitmap, or stretches one), so there the same size comes from an outline face.
-constexpr int FinestBitmapDpi = 120;
-
 void SetFace(LOGFONTW& description, std::wstring_view face)
 {
     std::fill(std::begin(description.lfFaceName), std::end(description.lfFaceName), L'\0');
     face.substr(0, LF_FACESIZE - 1).copy(description.lfFaceName, LF_FACESIZE - 1);
+}
+
+// The character height, in pixels, of a bitmap font; 0 for an outline font, which has every size.
+int BitmapCharacterHeight(HDC dc, HFONT font)
+{
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    if (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE))
+        return 0;
+    return metrics.tmHeight - metrics.tmInternalLeading;
+}
+
+int CALLBACK AddDrawnSize(const LOGFONTW*, const TEXTMETRICW* metrics, DWORD type, LPARAM sizes)
+{
+    // A bitmap face is listed once for every size it is drawn in.
+    if (type & RASTER_FONTTYPE)
+        reinterpret_cast<std::vector<int>*>(sizes)->push_back(metrics->tmHeight - metrics->tmInternalLeading);
+    return 1;
+}
+
+// The character heights, in pixels, a bitmap face is drawn in.
+std::vector<int> DrawnSizes(HDC dc, std::wstring_view face)
+{
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    SetFace(wanted, face);
+    std::vector<int> sizes;
+    EnumFontFamiliesExW(dc, &wanted, AddDrawnSize, reinterpret_cast<LPARAM>(&sizes), 0);
+    return sizes;
 }
 
 }  // namespace
@@ -65,20 +92,33 @@ HFONT GdiResources::dialogFont()
     return dialogFont_;
 }
 
-HFONT GdiResources::createFont(const design::Font& font) const
+HFONT GdiResources::createFont(const design::Font& font)
 {
     LOGFONTW description{};
     // A negative height asks for the character height, which is what a point size measures.
-    description.lfHeight = -static_cast<LONG>(std::lround(font.points * dotsPerInch_ / 72.0));
+    const int asked = static_cast<int>(std::lround(font.points * dotsPerInch_ / 72.0));
+    description.lfHeight = -asked;
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = DEFAULT_CHARSET;
     description.lfQuality = DEFAULT_QUALITY;
     description.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;  // a similar sans face where it is missing
     SetFace(description, Widen(font.face));
-    if (dotsPerInch_ > FinestBitmapDpi && font.face == design::ClassicFace) {
-        description.lfOutPrecision = OUT_TT_PRECIS;
-        SetFace(description, OutlineSansFace);
-    }
+    HFONT made = CreateFontIndirectW(&description);
+    if (font.face != design::ClassicFace)
+        return made;
+
+    // The classic face is a bitmap one, drawn in a few sizes for one scale: it keeps a text only
+    // where the font mapper answers the size asked with a size it is drawn in, near enough.
+    HDC dc = CreateCompatibleDC(nullptr);
+    const int given = BitmapCharacterHeight(dc, made);
+    if (given && classicSizes_.empty())
+        classicSizes_ = DrawnSizes(dc, description.lfFaceName);
+    DeleteDC(dc);
+    if (!given || design::BitmapSizeServes(asked, given, classicSizes_))
+        return made;
+    DeleteObject(made);
+    description.lfOutPrecision = OUT_TT_PRECIS;
+    SetFace(description, OutlineSansFace);
     return CreateFontIndirectW(&description);
 }
 

@@ -28,12 +28,13 @@ public:
     int pixels(int twips) const;
 
 private:
-    HFONT createFont(const design::Font& font) const;
+    HFONT createFont(const design::Font& font);
 
     int dotsPerInch_;
     HFONT dialogFont_ = nullptr;
     std::map<Colour, HBRUSH> brushes_;
     std::vector<std::pair<design::Font, HFONT>> fonts_;
+    std::vector<int> classicSizes_;  // the classic bitmap face's drawn sizes, once asked for
 };
 
 }  // namespace quadrell::win32

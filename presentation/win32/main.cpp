@@ -2,12 +2,13 @@
 
 #include "form1_window.h"
 #include "handlers.h"
+#include "user_number_format.h"
 #include "window_state.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     quadrell::WindowState state;
-    quadrell::BindHandlers(state, quadrell::win32::UserNumberFormat());
+    quadrell::BindHandlers(state, quadrell::UserNumberFormat());
     quadrell::win32::Form1Window window(state);
     if (!window.create(instance))
         return 1;

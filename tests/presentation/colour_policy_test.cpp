@@ -121,6 +121,19 @@ INSTANTIATE_TEST_SUITE_P(ColourPolicy, ControlColourTable, testing::Values(
         return std::string(info.param.scheme) + "_row" + std::to_string(info.index);
     });
 
+// What both windows paint: a box shows its colour in the window state, every other control the
+// table's.
+TEST(ColoursShown, ABitBoxShowsItsCurrentColourAndOtherControlsTheirDesignedOne)
+{
+    WindowState state;
+    state.setBoxBackColour(2, SplitColour);
+    const DesktopScheme light{ClassicLight, false};
+    EXPECT_EQ(ColoursShown(Find(Name::Check1, 2), state, light).background, SplitColour);
+    EXPECT_EQ(ColoursShown(Find(Name::Check1, 3), state, light).background, BaseColour);
+    EXPECT_EQ(ColoursShown(Find(Name::Label1), state, light).background, PaleYellow);
+    EXPECT_EQ(ColoursShown(Find(Name::Check1, 2), state, {WhiteOnBlack, true}).background, 0xFFFF00u);
+}
+
 TEST(OutlineColour, KeepsTheDesignedBlueWhereItShowsAndFollowsTheSystemOtherwise)
 {
     EXPECT_EQ(OutlineColourOf(DarkBlue, {ClassicLight, false}), DarkBlue);

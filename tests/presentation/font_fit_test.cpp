@@ -1,5 +1,6 @@
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,25 @@ INSTANTIATE_TEST_SUITE_P(FontFit, FittedPointSizeTest, testing::Values(
         return "desktop_" + std::to_string(static_cast<int>(info.param.desktop * 100)) + "_fits_up_to_"
             + std::to_string(static_cast<int>(info.param.largestThatFits * 100));
     });
+
+// Each character 6 pixels wide, every line 10 high; every control with ample room but the split
+// entry, which has `splitRoom` pixels across, and the decimal entry, which has its own font.
+bool FitsWithSplitEntryRoom(int splitRoom)
+{
+    return WidestTextsFit(
+        [](std::string_view text) { return TextExtent{6 * static_cast<int>(text.size()), 10}; },
+        [&](const Control& control) {
+            if (control.name == Name::Text1)
+                return TextExtent{0, 0};
+            return TextExtent{control.name == Name::Text2 ? splitRoom : 1000, 1000};
+        });
+}
+
+TEST(WidestTextsFitTest, TheSplitEntryMustHoldADigitThoughItStartsEmpty)
+{
+    EXPECT_FALSE(FitsWithSplitEntryRoom(5));
+    EXPECT_TRUE(FitsWithSplitEntryRoom(6));
+}
 
 }  // namespace
 }  // namespace quadrell::design

@@ -17,6 +17,7 @@
 #include "qt_design.h"
 #include "state_probe.h"
 #include "user_number_format.h"
+#include "window_scenarios.h"
 
 // Colours print as names in failure messages.
 inline void PrintTo(const QColor& colour, std::ostream* out)
@@ -85,22 +86,78 @@ TEST_F(Form1Test, StartsWithTheDesignedLayout)
     for (int k = 0; k < BoxCount; ++k) {
         ASSERT_NE(box(k), nullptr);
         EXPECT_EQ(box(k)->text(), QString::number(k));
-        EXPECT_FALSE(box(k)->isChecked());
         EXPECT_EQ(box(k)->geometry(), QRect(16 + 40 * k, 80, 33, 17));
-        EXPECT_EQ(PixelAt(box(k), BackgroundPoint(box(k))), Yellow) << "box " << k;
     }
-    EXPECT_EQ(label("Label1")->text(), "00000000");
     EXPECT_EQ(label("Label1")->geometry(), QRect(64, 128, 113, 25));
     EXPECT_EQ(PixelAt(label("Label1"), {2, 2}), PaleYellow);
-    EXPECT_EQ(label("Label3")->text(), "");
     EXPECT_EQ(PixelAt(label("Label3"), {2, 2}), LightGreen);
     EXPECT_EQ(PixelAt(cancella(), {cancella()->width() / 2, 3}), LightBlue);
-    EXPECT_EQ(entry("Text1")->text(), "");
-    EXPECT_EQ(entry("Text2")->text(), "");
     EXPECT_EQ(label("Label2")->text(), "Split");
     EXPECT_EQ(label("Label4")->text(), "ASCII:");
-    EXPECT_EQ(QApplication::focusWidget(), box(0));
 }
+
+// Plays a scenario of the shared table on the window in-process, with Qt's simulated input.
+class Form1Scenario : public Form1Test, public testing::WithParamInterface<scenarios::Scenario> {
+protected:
+    QWidget* widget(scenarios::Target target)
+    {
+        return window->findChild<QWidget*>(QString::fromStdString(design::ObjectName(design::Find(target.name, target.index))));
+    }
+
+    void act(const scenarios::Step& step)
+    {
+        QWidget* focused = QApplication::focusWidget();
+        switch (step.action) {
+        case scenarios::Action::Look: break;
+        case scenarios::Action::Click: QTest::mouseClick(widget(*step.target), Qt::LeftButton); break;
+        case scenarios::Action::ClickBesideCaption: {
+            auto* target = static_cast<QCheckBox*>(widget(*step.target));
+            QTest::mouseClick(target, Qt::LeftButton, {}, BackgroundPoint(target));
+            break;
+        }
+        case scenarios::Action::Type: QTest::keyClicks(focused, ToQString(step.text)); break;
+        case scenarios::Action::Paste:
+            QApplication::clipboard()->setText(ToQString(step.text));
+            QTest::keyClick(focused, Qt::Key_V, Qt::ControlModifier);
+            break;
+        case scenarios::Action::Tab: QTest::keyClick(focused, Qt::Key_Tab); break;
+        case scenarios::Action::ShiftTab: QTest::keyClick(focused, Qt::Key_Backtab); break;
+        case scenarios::Action::Space: QTest::keyClick(focused, Qt::Key_Space); break;
+        }
+    }
+
+    scenarios::Shown shown()
+    {
+        std::string colours;
+        for (int k = 0; k < BoxCount; ++k) {
+            const QColor colour = PixelAt(box(k), BackgroundPoint(box(k)));
+            colours += colour == Yellow ? 'Y' : colour == LightGreen ? 'G' : '?';
+        }
+        return {boxesAsBits().toStdString(), label("Label1")->text().toStdString(), label("Label3")->text().toStdString(),
+                entry("Text1")->text().toStdString(), entry("Text2")->text().toStdString(), colours};
+    }
+
+    void expectShown(const scenarios::Shows& shows)
+    {
+        scenarios::ExpectMatches(shown(), shows);
+        if (shows.focus) {
+            EXPECT_EQ(QApplication::focusWidget(), widget(*shows.focus));
+        }
+    }
+};
+
+TEST_P(Form1Scenario, ShowsWhatTheTableSays)
+{
+    const std::vector<scenarios::Step>& steps = GetParam().steps;
+    for (std::size_t at = 0; at < steps.size(); ++at) {
+        SCOPED_TRACE("step " + std::to_string(at + 1));
+        act(steps[at]);
+        expectShown(steps[at].shows);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, Form1Scenario, testing::ValuesIn(scenarios::WindowScenarios),
+                         [](const testing::TestParamInfo<scenarios::Scenario>& info) { return info.param.name; });
 
 TEST_F(Form1Test, UsesTheDesignedFonts)
 {
@@ -111,112 +168,6 @@ TEST_F(Form1Test, UsesTheDesignedFonts)
     EXPECT_DOUBLE_EQ(label("Label3")->font().pointSizeF(), 12);
     EXPECT_FALSE(box(0)->font().bold());
     EXPECT_EQ(entry("Text1")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-}
-
-TEST_F(Form1Test, ClickedBoxesShowInBothDisplays)
-{
-    QTest::mouseClick(box(0), Qt::LeftButton);
-    QTest::mouseClick(box(7), Qt::LeftButton, {}, BackgroundPoint(box(7)));  // off the square: still a click
-    EXPECT_EQ(boxesAsBits(), "10000001");
-    EXPECT_EQ(label("Label1")->text(), "10000001");
-    EXPECT_EQ(label("Label3")->text(), "129");
-
-    box(0)->setFocus();
-    QTest::keyClick(box(0), Qt::Key_Space);
-    EXPECT_EQ(label("Label3")->text(), "1");
-    EXPECT_EQ(entry("Text1")->text(), "");
-}
-
-TEST_F(Form1Test, TypedValuesSetTheBoxes)
-{
-    typeInto(entry("Text1"), "5");
-    EXPECT_EQ(boxesAsBits(), "00000101");
-    EXPECT_EQ(label("Label1")->text(), "00000101");
-    EXPECT_EQ(label("Label3")->text(), "5");
-
-    QTest::keyClicks(entry("Text1"), "0");  // 50
-    EXPECT_EQ(label("Label3")->text(), "50");
-    QTest::keyClicks(entry("Text1"), "0");  // 500: above a byte, so the entry empties
-    EXPECT_EQ(entry("Text1")->text(), "");
-    EXPECT_EQ(boxesAsBits(), "00000000");
-    EXPECT_EQ(label("Label1")->text(), "00000000");
-    EXPECT_EQ(label("Label3")->text(), "");
-}
-
-TEST_F(Form1Test, DecimalEntryTakesThreeCharactersTypedOrPasted)
-{
-    typeInto(entry("Text1"), "1234");
-    EXPECT_EQ(entry("Text1")->text(), "123");
-    EXPECT_EQ(label("Label3")->text(), "123");
-
-    entry("Text1")->clear();
-    QApplication::clipboard()->setText("2550");
-    entry("Text1")->paste();
-    EXPECT_EQ(entry("Text1")->text(), "255");
-    EXPECT_EQ(counting.state.text1(), "255");
-    EXPECT_EQ(label("Label3")->text(), "255");
-
-    const QString longCount(200, '7');
-    typeInto(entry("Text2"), longCount);
-    EXPECT_EQ(entry("Text2")->text(), longCount);
-}
-
-TEST_F(Form1Test, SplitColoursThePaintedBoxes)
-{
-    typeInto(entry("Text2"), "3");
-    for (int k = 0; k < BoxCount; ++k)
-        EXPECT_EQ(PixelAt(box(k), BackgroundPoint(box(k))), k < 3 ? LightGreen : Yellow) << "box " << k;
-
-    QTest::keyClick(entry("Text2"), Qt::Key_Backspace);
-    QTest::keyClicks(entry("Text2"), "abc");
-    for (int k = 0; k < BoxCount; ++k)
-        EXPECT_EQ(PixelAt(box(k), BackgroundPoint(box(k))), Yellow) << "box " << k;
-}
-
-TEST_F(Form1Test, CancellaClearsByMouseAndSpace)
-{
-    typeInto(entry("Text1"), "200");
-    QTest::mouseClick(cancella(), Qt::LeftButton);
-    EXPECT_EQ(entry("Text1")->text(), "");
-    EXPECT_EQ(boxesAsBits(), "00000000");
-    EXPECT_EQ(label("Label3")->text(), "");
-
-    QTest::mouseClick(box(1), Qt::LeftButton);
-    cancella()->setFocus();
-    QTest::keyClick(cancella(), Qt::Key_Space);
-    EXPECT_EQ(boxesAsBits(), "00000000");
-    EXPECT_EQ(label("Label1")->text(), "00000000");
-}
-
-TEST_F(Form1Test, MouseClickInDecimalEntryClearsButTabDoesNot)
-{
-    typeInto(entry("Text1"), "17");
-    box(7)->setFocus();
-    QTest::keyClick(box(7), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), entry("Text1"));
-    EXPECT_EQ(entry("Text1")->text(), "17");
-    EXPECT_EQ(label("Label3")->text(), "17");
-
-    QTest::mouseClick(entry("Text1"), Qt::LeftButton);
-    EXPECT_EQ(entry("Text1")->text(), "");
-    EXPECT_EQ(boxesAsBits(), "00000000");
-    EXPECT_EQ(label("Label3")->text(), "");
-}
-
-TEST_F(Form1Test, TabWalksTheFocusOrderAndWrapsAround)
-{
-    QList<QWidget*> expected;
-    for (int k = 1; k < BoxCount; ++k)
-        expected << box(k);
-    expected << entry("Text1") << entry("Text2") << cancella() << box(0);
-
-    box(0)->setFocus();
-    for (QWidget* next : expected) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
-    }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget(), cancella());
 }
 
 TEST_F(Form1Test, EachUserEditIsOneNotification)

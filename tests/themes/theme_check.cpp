@@ -38,14 +38,6 @@ QRect PixelsOf(const Rect& bounds, int scale)
     return {px(bounds.left), px(bounds.top), px(bounds.width), px(bounds.height)};
 }
 
-std::string NameOf(const Control& control)
-{
-    static const char* const names[] = {"Check1", "Label1", "Label2", "Label3", "Label4",
-                                        "Text1", "Text2", "Command1", "Shape1"};
-    std::string name = names[static_cast<int>(control.name)];
-    return control.name == Name::Check1 ? name + "_" + std::to_string(control.index) : name;
-}
-
 // Where a control's caption or value is drawn: a bit box's right of its square (which is no wider
 // than the box is tall), an entry's inside its frame, the button's inside its raised edge.
 QRect CaptionRect(const Control& control, int scale)
@@ -128,7 +120,7 @@ int Points(int scale)
     const auto centre = [&](Name name, int index = 0) { return PixelsOf(Find(name, index).bounds, scale).center(); };
     for (const auto& [name, index] : {std::pair{Name::Text1, 0}, {Name::Text2, 0}, {Name::Check1, 0}, {Name::Check1, 2}}) {
         const QPoint p = centre(name, index);
-        std::printf("%s %d %d\n", NameOf(Find(name, index)).c_str(), p.x(), p.y());
+        std::printf("%s %d %d\n", ObjectName(Find(name, index)).c_str(), p.x(), p.y());
     }
     return 0;
 }
@@ -154,13 +146,13 @@ int Check(const char* path, int scale, const std::string& bits)
         const Measure m = MeasureArea(image, CaptionRect(control, scale), scale);
         const bool readable = m.contrast >= ReadableTextContrast && m.ink > 0;
         const bool whole = !m.rightTouched && !(control.alignment == Alignment::Centre && m.leftTouched);
-        std::printf("%-9s background #%06X  text contrast %5.2f  %s%s\n", NameOf(control).c_str(),
+        std::printf("%-9s background #%06X  text contrast %5.2f  %s%s\n", ObjectName(control).c_str(),
                     ((m.background & 0xFF) << 16) | (m.background & 0xFF00) | ((m.background >> 16) & 0xFF),
                     m.contrast, readable ? "readable" : "NOT READABLE", whole ? "" : ", CUT AT ITS EDGE");
         failures += !readable + !whole;
         if (m.contrast < lowest) {
             lowest = m.contrast;
-            lowestName = NameOf(control);
+            lowestName = ObjectName(control);
         }
     }
     for (int k = 0; k < 8; ++k) {
@@ -169,7 +161,7 @@ int Check(const char* path, int scale, const std::string& bits)
         const bool shown = mark.contrast >= VisibleLineContrast && mark.ink >= 4 * scale * scale;
         const bool expected = bits[static_cast<std::size_t>(k)] == '1';
         if (shown != expected) {
-            std::printf("%-9s check mark %s, expected %s (contrast %.2f)\n", NameOf(box).c_str(),
+            std::printf("%-9s check mark %s, expected %s (contrast %.2f)\n", ObjectName(box).c_str(),
                         shown ? "shown" : "not seen", expected ? "checked" : "clear", mark.contrast);
             ++failures;
         }

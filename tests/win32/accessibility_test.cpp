@@ -1,7 +1,6 @@
 // Black-box tests of what a screen reader hears from the Windows program: each test starts
 // quadrell.exe and reads its controls from this other process through Microsoft Active
 // Accessibility, as a screen reader does, while sending real mouse and keyboard input.
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <ostream>
@@ -20,8 +19,26 @@
 
 namespace quadrell::win32_testing {
 
-std::wstring ProgramPath;  // set by main from the command line
 bool ExpectItalian = false;
+
+namespace {
+
+// One apartment for the whole run, as a screen reader's thread has.
+class ComApartment : public testing::Environment {
+public:
+    void SetUp() override { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    void TearDown() override { CoUninitialize(); }
+};
+
+}  // namespace
+
+// The words expected are those of the user's interface language, unless the run names one after
+// the program's path: "en" or "it".
+void PrepareTestProgram(int argc, wchar_t** argv)
+{
+    ExpectItalian = argc > 2 ? std::wstring(argv[2]) == L"it" : PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_ITALIAN;
+    testing::AddGlobalTestEnvironment(new ComApartment);
+}
 
 namespace {
 
@@ -313,20 +330,3 @@ TEST_F(AccessibilityTest, WalkFromTheWindowReachesEveryControl)
 
 }  // namespace
 }  // namespace quadrell::win32_testing
-
-int wmain(int argc, wchar_t** argv)
-{
-    testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: accessibility_tests PATH\\TO\\quadrell.exe [en|it] [gtest options]\n");
-        return 2;
-    }
-    quadrell::win32_testing::ProgramPath = argv[1];
-    // The words expected are those of the user's interface language, unless the run names one.
-    quadrell::win32_testing::ExpectItalian = argc > 2 ? std::wstring(argv[2]) == L"it"
-                                                      : PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_ITALIAN;
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const int result = RUN_ALL_TESTS();
-    CoUninitialize();
-    return result;
-}

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs a command under Wine with other display settings than the standard ones, in a prefix of
 # their own, so that the other tests keep the standard light scheme at 96 dots per inch.
-#   display_settings.sh PREFIX white-on-black|dpi-N COMMAND...
+#   display_settings.sh PREFIX white-on-black|dpi-N|message-font-N COMMAND...
+# dpi-N sets the scale (96 is 100 %, 120 is 125 % ...), message-font-N the desktop's message font,
+# in which dialogs show their texts, to Tahoma at N points, as Windows stores it.
 # PREFIX is made once as a copy of the prefix in WINEPREFIX.
 set -euo pipefail
 prefix="$1"
@@ -12,6 +14,23 @@ if [ ! -d "$prefix" ]; then
     cp -a "$WINEPREFIX" "$prefix"
 fi
 export WINEPREFIX="$prefix"
+
+# A 32-bit number in the registry's binary form, little-endian hex.
+le32() {
+    local v=$(($1 & 0xffffffff))
+    printf '%02x%02x%02x%02x' $((v & 255)) $((v >> 8 & 255)) $((v >> 16 & 255)) $((v >> 24 & 255))
+}
+
+# The LOGFONTW of Tahoma at $1 points, at 96 dots per inch, regular, as hex.
+logfont_hex() {
+    local face=Tahoma i
+    le32 $((-($1 * 96 + 36) / 72))
+    le32 0; le32 0; le32 0; le32 400
+    printf '0000000100000000'  # italic, underline, strike-out, DEFAULT_CHARSET, precisions, quality, pitch
+    for ((i = 0; i < 32; i++)); do
+        if [ "$i" -lt "${#face}" ]; then printf '%02x00' "'${face:i:1}"; else printf '0000'; fi
+    done
+}
 
 colours='HKCU\Control Panel\Colors'
 case "$setting" in
@@ -28,6 +47,10 @@ white-on-black)
     ;;
 dpi-*)
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "${setting#dpi-}" /f
+    ;;
+message-font-*)
+    wine reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v MessageFont /t REG_BINARY \
+        /d "$(logfont_hex "${setting#message-font-}")" /f
     ;;
 *)
     echo "unknown setting: $setting" >&2

@@ -1,18 +1,19 @@
 // Black-box tests of the Windows program: each test starts quadrell.exe, finds its window from
 // outside, sends real mouse and keyboard input and checks what the window shows.
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include <gtest/gtest.h>
 
 #include "remote_window.h"
 #include "started_window_test.h"
+#include "window_scenarios.h"
 
 namespace quadrell::win32_testing {
 
-std::wstring ProgramPath;  // set by main from the command line
+void PrepareTestProgram(int, wchar_t**) {}
 
 namespace {
 
@@ -24,27 +25,48 @@ constexpr COLORREF PaleYellow = RGB(255, 255, 192);
 constexpr COLORREF LightBlue = RGB(192, 192, 255);
 constexpr COLORREF DarkBlue = RGB(0, 0, 192);
 
-class WindowsGuiTest : public StartedWindowTest {
-protected:
-    HWND box(int k) const { return quadrell->control(Name::Check1, k); }
-    HWND text1() const { return quadrell->control(Name::Text1); }
-    HWND text2() const { return quadrell->control(Name::Text2); }
-    HWND cancella() const { return quadrell->control(Name::Command1); }
+// The window's texts are digits and Latin letters: each character stands for itself either way.
+std::wstring Wide(std::string_view ascii)
+{
+    return {ascii.begin(), ascii.end()};
+}
 
-    // A point of a bit box's coloured area, right of its caption.
-    COLORREF boxColour(int k) const
-    {
-        RECT inside;
-        GetClientRect(box(k), &inside);
-        return quadrell->pixel(box(k), inside.right - 2, inside.bottom / 2);
-    }
+std::string Ascii(const std::wstring& text)
+{
+    std::string ascii;
+    for (const wchar_t c : text)
+        ascii += c < 0x80 ? static_cast<char>(c) : '?';
+    return ascii;
+}
 
-    bool showsByte(const std::wstring& bits, const std::wstring& decimal) const
-    {
-        return quadrell->boxBits() == bits && quadrell->text(Name::Label1) == bits
-            && quadrell->text(Name::Label3) == decimal;
-    }
-};
+// A point of a bit box's coloured area, right of its caption.
+POINT BesideCaption(HWND box)
+{
+    RECT inside;
+    GetClientRect(box, &inside);
+    return {inside.right - 2, inside.bottom / 2};
+}
+
+COLORREF BoxColour(const RemoteWindow& quadrell, int k)
+{
+    HWND box = quadrell.control(Name::Check1, k);
+    const POINT at = BesideCaption(box);
+    return quadrell.pixel(box, at.x, at.y);
+}
+
+void PutOnClipboard(const std::wstring& text)
+{
+    if (!OpenClipboard(nullptr))
+        return;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+class WindowsGuiTest : public StartedWindowTest {};
 
 TEST_F(WindowsGuiTest, StartsAsDesigned)
 {
@@ -55,152 +77,94 @@ TEST_F(WindowsGuiTest, StartsAsDesigned)
     EXPECT_EQ(client.bottom, 213);
 
     for (int k = 0; k < 8; ++k) {
-        EXPECT_EQ(quadrell->text(box(k)), std::to_wstring(k));
-        const RECT place = quadrell->placeInClientArea(box(k));
+        HWND box = quadrell->control(Name::Check1, k);
+        EXPECT_EQ(quadrell->text(box), std::to_wstring(k));
+        const RECT place = quadrell->placeInClientArea(box);
         EXPECT_EQ(place.left, 16 + 40 * k);
         EXPECT_EQ(place.top, 80);
         EXPECT_EQ(place.right - place.left, 33);
-        EXPECT_EQ(boxColour(k), Yellow) << "box " << k;
     }
-    EXPECT_EQ(quadrell->boxBits(), L"00000000");
-    EXPECT_EQ(quadrell->text(Name::Label1), L"00000000");
-    EXPECT_EQ(quadrell->text(Name::Label3), L"");
-    EXPECT_EQ(quadrell->text(Name::Text1), L"");
-    EXPECT_EQ(quadrell->text(Name::Text2), L"");
     EXPECT_EQ(quadrell->text(Name::Label2), L"Split");
     EXPECT_EQ(quadrell->text(Name::Label4), L"ASCII:");
-    EXPECT_EQ(quadrell->text(cancella()), L"Cancella");
-    EXPECT_EQ(SendMessageW(text1(), EM_GETLIMITTEXT, 0, 0), 3);
+    EXPECT_EQ(quadrell->text(Name::Command1), L"Cancella");
+    EXPECT_EQ(SendMessageW(quadrell->control(Name::Text1), EM_GETLIMITTEXT, 0, 0), 3);
 
     EXPECT_EQ(quadrell->pixel(quadrell->control(Name::Label1), 3, 3), PaleYellow);
     EXPECT_EQ(quadrell->pixel(quadrell->control(Name::Label3), 3, 3), LightGreen);
-    EXPECT_EQ(quadrell->pixel(cancella(), 6, 4), LightBlue);
+    EXPECT_EQ(quadrell->pixel(quadrell->control(Name::Command1), 6, 4), LightBlue);
     EXPECT_EQ(quadrell->pixel(quadrell->window(), 256, 150), DarkBlue);  // the outline's left edge
-    EXPECT_EQ(quadrell->focusWhenItReaches(box(0)), box(0));
 }
 
 TEST_F(WindowsGuiTest, EachEntryFollowsItsCaption)
 {
     // Screen readers name an edit control after the label just before it among its siblings.
-    EXPECT_EQ(GetWindow(text1(), GW_HWNDPREV), quadrell->control(Name::Label4));
-    EXPECT_EQ(GetWindow(text2(), GW_HWNDPREV), quadrell->control(Name::Label2));
+    EXPECT_EQ(GetWindow(quadrell->control(Name::Text1), GW_HWNDPREV), quadrell->control(Name::Label4));
+    EXPECT_EQ(GetWindow(quadrell->control(Name::Text2), GW_HWNDPREV), quadrell->control(Name::Label2));
 }
 
-TEST_F(WindowsGuiTest, BoxClicksShowInBothDisplays)
-{
-    quadrell->click(box(0));
-    RECT inside;
-    GetClientRect(box(7), &inside);
-    quadrell->clickAt(box(7), inside.right - 2, inside.bottom / 2);  // right of the caption: still the box
-    EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"10000001", L"129"); }))
-        << "boxes " << testing::PrintToString(quadrell->boxBits());
-    quadrell->press(VK_SPACE);  // box 7 has the focus
-    EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"10000000", L"128"); }));
-    EXPECT_EQ(quadrell->text(Name::Text1), L"");
-}
+// Plays a scenario of the shared table on the running program, with real input from outside.
+class WindowsScenario : public StartedWindowTest, public testing::WithParamInterface<scenarios::Scenario> {
+protected:
+    HWND control(scenarios::Target target) const { return quadrell->control(target.name, target.index); }
 
-TEST_F(WindowsGuiTest, TypedValuesSetTheBoxes)
-{
-    quadrell->click(text1());
-    quadrell->type(L"5");
-    EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"00000101", L"5"); }));
-    quadrell->type(L"0");
-    EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"00110010", L"50"); }));
-    quadrell->type(L"0");  // 500 is above a byte: the entry empties
-    EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"00000000", L""); }));
-    EXPECT_EQ(quadrell->text(Name::Text1), L"");
-}
-
-TEST_F(WindowsGuiTest, DecimalEntryTakesThreeCharactersTypedOrPasted)
-{
-    quadrell->click(text1());
-    quadrell->type(L"1234");
-    EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"01111011", L"123"); }));
-    EXPECT_EQ(quadrell->text(Name::Text1), L"123");
-
-    quadrell->click(text1());  // a click empties the entry
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    const std::wstring pasted = L"2009";
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
-    std::copy_n(pasted.c_str(), pasted.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-    quadrell->pressWithControl('V');
-    EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"11001000", L"200"); }));
-    EXPECT_EQ(quadrell->text(Name::Text1), L"200");
-
-    quadrell->click(text2());
-    quadrell->type(L"123456789");
-    EXPECT_TRUE(quadrell->waitUntil([&] { return quadrell->text(Name::Text2) == L"123456789"; }));
-}
-
-TEST_F(WindowsGuiTest, SplitColoursTheLeadingBoxes)
-{
-    quadrell->click(text2());
-    quadrell->type(L"3");
-    EXPECT_TRUE(quadrell->waitUntil([&] { return boxColour(2) == LightGreen && boxColour(3) == Yellow; }));
-    for (int k = 0; k < 8; ++k)
-        EXPECT_EQ(boxColour(k), k < 3 ? LightGreen : Yellow) << "box " << k;
-    quadrell->type(L"x");  // "3x" is no number
-    EXPECT_TRUE(quadrell->waitUntil([&] { return boxColour(0) == Yellow; }));
-}
-
-TEST_F(WindowsGuiTest, CancellaClearsTheByteAndKeepsTheSplit)
-{
-    quadrell->click(text2());
-    quadrell->type(L"4");
-    quadrell->click(text1());
-    quadrell->type(L"200");
-    ASSERT_TRUE(quadrell->waitUntil([&] { return showsByte(L"11001000", L"200"); }));
-    quadrell->click(cancella());
-    EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"00000000", L""); }));
-    EXPECT_EQ(quadrell->text(Name::Text1), L"");
-    EXPECT_EQ(boxColour(3), LightGreen);
-    EXPECT_EQ(boxColour(4), Yellow);
-
-    quadrell->click(box(1));
-    quadrell->press(VK_TAB, true);  // Shift+Tab from box 1 to box 0
-    EXPECT_EQ(quadrell->focusWhenItReaches(box(0)), box(0));
-    quadrell->press(VK_TAB, true);  // and around, backwards, to Cancella
-    EXPECT_EQ(quadrell->focusWhenItReaches(cancella()), cancella());
-    quadrell->press(VK_SPACE);
-    EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"00000000", L""); }));
-}
-
-TEST_F(WindowsGuiTest, MouseClickInDecimalEntryClearsButTabDoesNot)
-{
-    quadrell->click(text1());
-    quadrell->type(L"17");
-    ASSERT_TRUE(quadrell->waitUntil([&] { return showsByte(L"00010001", L"17"); }));
-    quadrell->press(VK_TAB, true);  // back to box 7
-    EXPECT_EQ(quadrell->focusWhenItReaches(box(7)), box(7));
-    quadrell->press(VK_TAB);        // into the entry by keyboard
-    EXPECT_EQ(quadrell->focusWhenItReaches(text1()), text1());
-    RemoteWindow::settle();
-    EXPECT_EQ(quadrell->text(Name::Text1), L"17");
-    EXPECT_TRUE(showsByte(L"00010001", L"17"));
-
-    quadrell->click(text1());
-    EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"00000000", L""); }));
-    EXPECT_EQ(quadrell->text(Name::Text1), L"");
-}
-
-TEST_F(WindowsGuiTest, TabWalksTheFocusOrder)
-{
-    ASSERT_EQ(quadrell->focusWhenItReaches(box(0)), box(0));
-    for (int k = 1; k < 8; ++k) {
-        quadrell->press(VK_TAB);
-        EXPECT_EQ(quadrell->focusWhenItReaches(box(k)), box(k));
+    void act(const scenarios::Step& step)
+    {
+        switch (step.action) {
+        case scenarios::Action::Look: break;
+        case scenarios::Action::Click: quadrell->click(control(*step.target)); break;
+        case scenarios::Action::ClickBesideCaption: {
+            HWND box = control(*step.target);
+            const POINT at = BesideCaption(box);
+            quadrell->clickAt(box, at.x, at.y);
+            break;
+        }
+        case scenarios::Action::Type: quadrell->type(Wide(step.text)); break;
+        case scenarios::Action::Paste:
+            PutOnClipboard(Wide(step.text));
+            quadrell->pressWithControl('V');
+            break;
+        case scenarios::Action::Tab: quadrell->press(VK_TAB); break;
+        case scenarios::Action::ShiftTab: quadrell->press(VK_TAB, true); break;
+        case scenarios::Action::Space: quadrell->press(VK_SPACE); break;
+        }
     }
-    for (HWND next : {text1(), text2(), cancella(), box(0)}) {
-        quadrell->press(VK_TAB);
-        EXPECT_EQ(quadrell->focusWhenItReaches(next), next);
+
+    scenarios::Shown shown() const
+    {
+        std::string colours;
+        for (int k = 0; k < 8; ++k) {
+            const COLORREF colour = BoxColour(*quadrell, k);
+            colours += colour == Yellow ? 'Y' : colour == LightGreen ? 'G' : '?';
+        }
+        return {Ascii(quadrell->boxBits()), Ascii(quadrell->text(Name::Label1)), Ascii(quadrell->text(Name::Label3)),
+                Ascii(quadrell->text(Name::Text1)), Ascii(quadrell->text(Name::Text2)), colours};
     }
-    quadrell->press(VK_SPACE);  // toggles the focused box
-    EXPECT_TRUE(quadrell->waitUntil([&] { return showsByte(L"10000000", L"128"); }));
+
+    // Input is taken in some time after it was sent, longer on a slow machine: waits until the
+    // window shows what is expected, lets it take in anything still on its way, then checks.
+    void expectShown(const scenarios::Shows& expected)
+    {
+        if (expected.focus) {
+            EXPECT_EQ(quadrell->focusWhenItReaches(control(*expected.focus)), control(*expected.focus));
+        }
+        RemoteWindow::waitUntil([&] { return scenarios::Matches(shown(), expected); });
+        RemoteWindow::settle();
+        scenarios::ExpectMatches(shown(), expected);
+    }
+};
+
+TEST_P(WindowsScenario, ShowsWhatTheTableSays)
+{
+    const std::vector<scenarios::Step>& steps = GetParam().steps;
+    for (std::size_t at = 0; at < steps.size(); ++at) {
+        SCOPED_TRACE("step " + std::to_string(at + 1));
+        act(steps[at]);
+        expectShown(steps[at].shows);
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, WindowsScenario, testing::ValuesIn(scenarios::WindowScenarios),
+                         [](const testing::TestParamInfo<scenarios::Scenario>& info) { return info.param.name; });
 
 // The split count follows the user's regional settings: with Italian ones "2,5" is two and a half.
 // Run on its own with Italian settings (under Wine: LC_ALL=it_IT.UTF-8), which the program inherits.
@@ -214,28 +178,11 @@ TEST(WindowsRegionalSettings, ItalianReadsCommaDecimals)
     quadrell.clickAt(quadrell.window(), 4, 4);
     quadrell.click(quadrell.control(Name::Text2));
     quadrell.type(L"2,5");
-    HWND third = quadrell.control(Name::Check1, 2);
-    RECT inside;
-    GetClientRect(third, &inside);
-    const auto colourOf = [&](int k) {
-        return quadrell.pixel(quadrell.control(Name::Check1, k), inside.right - 2, inside.bottom / 2);
-    };
-    EXPECT_TRUE(RemoteWindow::waitUntil([&] { return colourOf(1) == LightGreen; }));
-    EXPECT_EQ(colourOf(0), LightGreen);
-    EXPECT_EQ(colourOf(2), Yellow);
+    EXPECT_TRUE(RemoteWindow::waitUntil([&] { return BoxColour(quadrell, 1) == LightGreen; }));
+    EXPECT_EQ(BoxColour(quadrell, 0), LightGreen);
+    EXPECT_EQ(BoxColour(quadrell, 2), Yellow);
     EXPECT_EQ(quadrell.closeAndWait(), 0);
 }
 
 }  // namespace
 }  // namespace quadrell::win32_testing
-
-int wmain(int argc, wchar_t** argv)
-{
-    testing::InitGoogleTest(&argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: gui_tests PATH\\TO\\quadrell.exe [gtest options]\n");
-        return 2;
-    }
-    quadrell::win32_testing::ProgramPath = argv[1];
-    return RUN_ALL_TESTS();
-}

@@ -103,6 +103,25 @@ void RemoteWindow::click(HWND target)
     clickAt(target, inside.right / 2, inside.bottom / 2);
 }
 
+void RemoteWindow::holdMouseDown(HWND target)
+{
+    RECT inside;
+    GetClientRect(target, &inside);
+    POINT at{inside.right / 2, inside.bottom / 2};
+    ClientToScreen(target, &at);
+    sendMouse(0, at.x, at.y);
+    sendMouse(MOUSEEVENTF_LEFTDOWN, at.x, at.y);
+    settle();
+}
+
+void RemoteWindow::releaseMouse()
+{
+    POINT at;
+    GetCursorPos(&at);
+    sendMouse(MOUSEEVENTF_LEFTUP, at.x, at.y);
+    settle();
+}
+
 void RemoteWindow::type(const std::wstring& text)
 {
     for (wchar_t character : text) {

@@ -26,6 +26,8 @@ public:
     // Input.
     void click(HWND target);                       // the middle of a control
     void clickAt(HWND target, int x, int y);       // a point of a control's client area
+    void holdMouseDown(HWND target);               // the left button pressed on the middle of a control
+    void releaseMouse();                           // and let go where it is
     void type(const std::wstring& text);
     void press(WORD virtualKey, bool withShift = false);
     void pressWithControl(WORD virtualKey);

@@ -9,8 +9,12 @@
 
 namespace quadrell::win32_testing {
 
-// The path of quadrell.exe: each test program's main takes it from its command line.
+// The path of quadrell.exe, from the command line.
 extern std::wstring ProgramPath;
+
+// What a test program needs before its tests run, from the rest of its command line (argv[2] on)
+// or from the system; each program defines it.
+void PrepareTestProgram(int argc, wchar_t** argv);
 
 // A test that starts the program with its window active, and ends by closing the window as a user
 // would, which must end the process with status 0.
