@@ -3,7 +3,7 @@
 # QUADRELL_APP_ID are defined.
 include(GNUInstallDirs)
 
-set(QUADRELL_MAINTAINER "Quadrell developers <developers@example.org>")
+set(QUADRELL_MAINTAINER "The Quadrell developers <developers@example.org>")
 set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(icons ${PROJECT_SOURCE_DIR}/presentation/icons)
 
@@ -42,7 +42,7 @@ install(FILES ${packaging}/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DE
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quadrell)
-set(CPACK_PACKAGE_VENDOR "Quadrell developers")
+set(CPACK_PACKAGE_VENDOR "The Quadrell developers")
 set(CPACK_PACKAGE_CONTACT "${QUADRELL_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 file(READ ${packaging}/description CPACK_PACKAGE_DESCRIPTION)

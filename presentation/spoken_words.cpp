@@ -1,5 +1,7 @@
 #include "spoken_words.h"
 
+#include <algorithm>
+
 #include "bit_box.h"
 
 namespace quadrell::design {
@@ -8,15 +10,29 @@ namespace {
 
 struct Words {
     std::string_view bitOfWeight;  // followed by the weight
-    std::string_view set;
-    std::string_view clear;
+    std::string_view inSplit;
+    std::string_view outsideSplit;
     std::string_view binaryValue;
     std::string_view decimalValue;
     std::string_view press;
+    std::string_view binary;        // followed by the binary display
+    std::string_view decimal;       // followed by the decimal display
+    std::string_view decimalEmpty;  // the empty decimal display
+    std::string_view noBitInSplit;
+    std::string_view firstBitInSplit;
+    std::string_view firstBits;     // followed by the count, then `bitsInSplit`
+    std::string_view allBits;       // followed by the count, then `bitsInSplit`
+    std::string_view bitsInSplit;
 };
 
-constexpr Words English{"Bit of weight ", "set", "clear", "Binary value", "Decimal value", "Press"};
-constexpr Words Italian{"Bit di peso ", "attivo", "non attivo", "Valore binario", "Valore decimale", "Premi"};
+constexpr Words English{"Bit of weight ", "in the split", "outside the split", "Binary value", "Decimal value",
+                        "Press", "Binary ", "decimal ", "decimal empty, that is 0",
+                        "No bit is in the split", "The first bit is in the split", "The first ", "All ",
+                        " bits are in the split"};
+constexpr Words Italian{"Bit di peso ", "nello split", "fuori dallo split", "Valore binario", "Valore decimale",
+                        "Premi", "Binario ", "decimale ", "decimale vuoto, cioè 0",
+                        "Nessun bit è nello split", "Il primo bit è nello split", "I primi ", "Tutti gli ",
+                        " bit sono nello split"};
 
 const Words& WordsOf(SpokenLanguage language)
 {
@@ -43,14 +59,44 @@ std::string_view MessagesLocale(std::string_view language, std::string_view lcAl
     return {};
 }
 
-std::string BitBoxDescription(SpokenLanguage language, int k, bool set)
+std::string BitBoxDescription(SpokenLanguage language, int k, SplitPlace place)
 {
     const Words& words = WordsOf(language);
     std::string description(words.bitOfWeight);
     description += std::to_string(BitWeight(k));
-    description += ", ";
-    description += set ? words.set : words.clear;
+    if (place != SplitPlace::NoSplit) {
+        description += ", ";
+        description += place == SplitPlace::Inside ? words.inSplit : words.outsideSplit;
+    }
     return description;
+}
+
+std::string ByteOutcome(SpokenLanguage language, std::string_view binary, std::string_view decimal)
+{
+    const Words& words = WordsOf(language);
+    std::string outcome(words.binary);
+    outcome += binary;
+    outcome += ", ";
+    if (decimal.empty()) {
+        outcome += words.decimalEmpty;
+    } else {
+        outcome += words.decimal;
+        outcome += decimal;
+    }
+    return outcome;
+}
+
+std::string SplitOutcome(SpokenLanguage language, int count)
+{
+    const Words& words = WordsOf(language);
+    if (count <= 0)
+        return std::string(words.noBitInSplit);
+    if (count == 1)
+        return std::string(words.firstBitInSplit);
+    std::string outcome(count >= BoxCount ? words.allBits : words.firstBits);
+    outcome += std::to_string(std::min(count, BoxCount));
+    outcome += words.bitsInSplit;
+    return outcome;
 }
 
 std::string_view ControlDescription(SpokenLanguage language, Name control)

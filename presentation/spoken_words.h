@@ -20,8 +20,20 @@ SpokenLanguage LanguageOfLocale(std::string_view locale);
 std::string_view MessagesLocale(std::string_view language, std::string_view lcAll, std::string_view lcMessages,
                                 std::string_view lang);
 
-// A bit box's description: its weight and whether it is set, "Bit of weight 128, set".
-std::string BitBoxDescription(SpokenLanguage language, int k, bool set);
+// Where a bit box lies: no split is marked, or the box lies inside or outside the split.
+enum class SplitPlace { NoSplit, Inside, Outside };
+
+// A bit box's description: its weight and, while a split is marked, whether the box lies in it,
+// "Bit of weight 128, in the split". Whether it is checked is the box's own state, which screen
+// readers say by themselves.
+std::string BitBoxDescription(SpokenLanguage language, int k, SplitPlace place);
+
+// The byte as the two displays show it, "Binary 00000101, decimal 5". The decimal display is
+// empty at 0, so that is said as what it means.
+std::string ByteOutcome(SpokenLanguage language, std::string_view binary, std::string_view decimal);
+
+// How many leading bits the split marks, from 0 to 8: "The first 3 bits are in the split".
+std::string SplitOutcome(SpokenLanguage language, int count);
 
 // What a control shows, for the controls whose shown text alone does not say it: the binary and
 // the decimal display. Empty for every other control.

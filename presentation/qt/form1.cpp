@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
@@ -7,12 +9,14 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "announcer.h"
 #include "bit_check_box.h"
 #include "clickable_line_edit.h"
 #include "coloured_button.h"
 #include "colour_policy.h"
 #include "desktop_font.h"
 #include "desktop_scheme.h"
+#include "narration.h"
 #include "outline_shape.h"
 #include "qt_design.h"
 #include "spoken_words.h"
@@ -50,15 +54,22 @@ void ShowEntryText(QLineEdit* entry, const std::string& stored)
         entry->setText(text);
 }
 
-QString BitDescription(int k, bool checked)
+// The window answers screen readers as a top-level window, a frame; a plain widget would be
+// reported as a filler.
+QAccessibleInterface* WindowAccessible(const QString& className, QObject* object)
 {
-    return ToQString(design::BitBoxDescription(UserSpokenLanguage(), k, checked));
+    if (className == QLatin1String(Form1::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
 }
 
 }  // namespace
 
-Form1::Form1(WindowState& state, QWidget* parent) : QWidget(parent), state_(state)
+Form1::Form1(WindowState& state, QWidget* parent)
+    : QWidget(parent), state_(state), announcer_(std::make_unique<Announcer>(this))
 {
+    static const bool windowAccessibleInstalled = (QAccessible::installFactory(WindowAccessible), true);
+    Q_UNUSED(windowAccessibleInstalled);
     setWindowTitle(ToQString(design::Form1.caption));
     // The bit row reads most significant bit first, left to right, in every language.
     setLayoutDirection(Qt::LeftToRight);
@@ -167,9 +178,10 @@ BitCheckBox* Form1::createBitBox(const design::Control& control)
     auto* box = new BitCheckBox(ToQString(control.caption), this);
     bitBoxes_[static_cast<std::size_t>(k)] = box;
     box->setChecked(state_.box(k).value == 1);
-    box->setAccessibleDescription(BitDescription(k, box->isChecked()));
+    box->setAccessibleDescription(descriptionOf(control));
     // `clicked` comes from the mouse and the space bar only, never from setChecked.
-    connect(box, &QCheckBox::clicked, this, [this, k] { state_.userClicksBox(k); });
+    connect(box, &QCheckBox::clicked, this,
+            [this, k] { act(design::UserAction::ClicksBox, [this, k] { state_.userClicksBox(k); }); });
     return box;
 }
 
@@ -192,7 +204,7 @@ QLabel* Form1::createLabel(const design::Control& control)
     default: break;
     }
     // The displays say what they show; a caption needs no description.
-    label->setAccessibleDescription(ToQString(design::ControlDescription(UserSpokenLanguage(), control.name)));
+    label->setAccessibleDescription(descriptionOf(control));
     return label;
 }
 
@@ -207,14 +219,17 @@ QLineEdit* Form1::createEntry(const design::Control& control)
         text1_ = entry;
         entry->setText(ToQString(state_.text1()));
         // `textEdited` is the user's doing only: typing, deleting, cutting, pasting, undo.
-        connect(entry, &QLineEdit::textEdited, this,
-                [this](const QString& text) { state_.userEditsText1(text.toStdString()); });
-        connect(entry, &ClickableLineEdit::mouseClicked, this, [this] { state_.userClicksText1(); });
+        connect(entry, &QLineEdit::textEdited, this, [this](const QString& text) {
+            act(design::UserAction::EditsText1, [this, &text] { state_.userEditsText1(text.toStdString()); });
+        });
+        connect(entry, &ClickableLineEdit::mouseClicked, this,
+                [this] { act(design::UserAction::ClicksText1, [this] { state_.userClicksText1(); }); });
     } else {
         text2_ = entry;
         entry->setText(ToQString(state_.text2()));
-        connect(entry, &QLineEdit::textEdited, this,
-                [this](const QString& text) { state_.userEditsText2(text.toStdString()); });
+        connect(entry, &QLineEdit::textEdited, this, [this](const QString& text) {
+            act(design::UserAction::EditsText2, [this, &text] { state_.userEditsText2(text.toStdString()); });
+        });
     }
     return entry;
 }
@@ -222,7 +237,8 @@ QLineEdit* Form1::createEntry(const design::Control& control)
 ColouredButton* Form1::createButton(const design::Control& control)
 {
     auto* button = new ColouredButton(ToQString(control.caption), this);
-    connect(button, &QPushButton::clicked, this, [this] { state_.userClicksCommand1(); });
+    connect(button, &QPushButton::clicked, this,
+            [this] { act(design::UserAction::ClicksCommand1, [this] { state_.userClicksCommand1(); }); });
     command1_ = button;
     return button;
 }
@@ -258,12 +274,39 @@ void Form1::showBoxValue(int k)
         const QSignalBlocker quiet(box);
         box->setChecked(checked);
     }
-    box->setAccessibleDescription(BitDescription(k, checked));
 }
 
 void Form1::showBoxColour(int k)
 {
     applyColours(design::Find(design::Name::Check1, k));
+}
+
+void Form1::describeBoxes()
+{
+    // The colours mark the split; the descriptions say it. A new split changes what every box says,
+    // the boxes whose colour stays the same included.
+    for (int k = 0; k < BoxCount; ++k) {
+        BitCheckBox* box = bitBoxes_[static_cast<std::size_t>(k)];
+        const QString description = descriptionOf(design::Find(design::Name::Check1, k));
+        if (box->accessibleDescription() != description)
+            box->setAccessibleDescription(description);
+    }
+}
+
+QString Form1::descriptionOf(const design::Control& control) const
+{
+    return ToQString(design::DescriptionOf(UserSpokenLanguage(), state_, control));
+}
+
+void Form1::act(design::UserAction action, const std::function<void()>& deliver)
+{
+    deliver();
+    // Once, after every handler the action set off has run: never once per box changed.
+    const QString words = ToQString(design::AnnouncementOf(UserSpokenLanguage(), state_, action));
+    if (words.isEmpty())
+        return;
+    announcer_->announce(words);
+    emit announced(words);
 }
 
 void Form1::label1Changed()

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <memory>
 
 #include <QWidget>
 
 #include "bit_box.h"
 #include "colour_policy.h"
 #include "form_design.h"
+#include "narration.h"
 #include "state_observer.h"
 
 class QLabel;
@@ -15,6 +18,7 @@ class QPushButton;
 
 namespace quadrell {
 
+class Announcer;
 class BitCheckBox;
 class ColouredButton;
 class OutlineShape;
@@ -28,6 +32,10 @@ class Form1 : public QWidget, private StateObserver {
 public:
     explicit Form1(WindowState& state, QWidget* parent = nullptr);
     ~Form1() override;
+
+signals:
+    // Screen readers were told these words, the outcome of the user's last action.
+    void announced(const QString& words);
 
 private:
     void createControls();
@@ -47,10 +55,19 @@ private:
 
     void showBoxValue(int k);
     void showBoxColour(int k);
+    void describeBoxes();
+    QString descriptionOf(const design::Control& control) const;
+
+    // Delivers a user's action to the state, then tells screen readers its outcome.
+    void act(design::UserAction action, const std::function<void()>& deliver);
 
     // StateObserver: the state changed; repaint the control concerned.
     void boxValueChanged(int k) override { showBoxValue(k); }
-    void boxColourChanged(int k) override { showBoxColour(k); }
+    void boxColourChanged(int k) override
+    {
+        showBoxColour(k);
+        describeBoxes();
+    }
     void label1Changed() override;
     void label3Changed() override;
     void text1Changed() override;
@@ -65,6 +82,7 @@ private:
     ColouredButton* command1_ = nullptr;
     OutlineShape* shape1_ = nullptr;
     design::DesktopScheme scheme_{};  // read from the palette once per change
+    std::unique_ptr<Announcer> announcer_;
 };
 
 }  // namespace quadrell

@@ -1,5 +1,6 @@
 #include "accessible_control.h"
 
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,20 @@ constexpr wchar_t DefaultProcProperty[] = L"Quadrell.DefaultProc";
 bool IsSelf(const VARIANT& child)
 {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+// What a control says as its description: its own words, or the announcement it holds.
+struct SpokenDescription {
+    std::wstring own;
+    std::optional<std::wstring> announced;  // until the focus next arrives on the control
+    const std::wstring& current() const { return announced ? *announced : own; }
+};
+
+// Every accessible control's description, kept on the window's one thread.
+std::map<HWND, SpokenDescription>& Descriptions()
+{
+    static std::map<HWND, SpokenDescription> descriptions;
+    return descriptions;
 }
 
 std::vector<HWND> ChildWindows(HWND window)
@@ -165,9 +180,8 @@ public:
     {
         if (!IsSelf(child) || !design())
             return standard_->get_accDescription(child, description);
-        if (design()->kind == design::Kind::CheckBox)
-            return text(Widen(design::BitBoxDescription(UserSpokenLanguage(), design()->index, checked())), description);
-        return text(Widen(design::ControlDescription(UserSpokenLanguage(), design()->name)), description);
+        const auto held = Descriptions().find(window_);
+        return text(held == Descriptions().end() ? std::wstring() : held->second.current(), description);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
@@ -254,9 +268,20 @@ private:
 
 LRESULT CALLBACK AccessibleControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_GETOBJECT) {
+    switch (message) {
+    case WM_GETOBJECT:
         if (const LRESULT answer = AnswerGetObject(control, wParam, lParam))
             return answer;
+        break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        // An announcement is heard while its control has the focus; afterwards it would be out of
+        // date. Screen readers hear of the focus after these messages are handled.
+        if (const auto held = Descriptions().find(control); held != Descriptions().end())
+            held->second.announced.reset();
+        break;
+    case WM_NCDESTROY: Descriptions().erase(control); break;
+    default: break;
     }
     return CallSubclassed(DefaultProcProperty, control, message, wParam, lParam);
 }
@@ -266,6 +291,21 @@ LRESULT CALLBACK AccessibleControlProc(HWND control, UINT message, WPARAM wParam
 void MakeAccessible(HWND control)
 {
     Subclass(control, DefaultProcProperty, AccessibleControlProc);
+}
+
+bool SetDescription(HWND control, const std::wstring& description)
+{
+    std::wstring& own = Descriptions()[control].own;
+    if (own == description)
+        return false;
+    own = description;
+    return true;
+}
+
+void Announce(HWND control, const std::wstring& words)
+{
+    Descriptions()[control].announced = words;
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 LRESULT AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include <windows.h>
 
 namespace quadrell::win32 {
@@ -7,6 +9,15 @@ namespace quadrell::win32 {
 // Lets a control of the window answer screen readers itself: it is subclassed so that its
 // WM_GETOBJECT requests reach AnswerGetObject.
 void MakeAccessible(HWND control);
+
+// Sets what an accessible control says as its description whenever it holds no announcement;
+// true when that changed.
+bool SetDescription(HWND control, const std::wstring& description);
+
+// Makes `control`, which has the focus, say `words` as its description until the focus leaves it
+// or arrives again, and tells screen readers that its description changed: the way to have them say
+// an outcome without moving the focus.
+void Announce(HWND control, const std::wstring& words);
 
 // The answer to WM_GETOBJECT for the window or one of its controls: for the client object, an
 // object that says what the Linux window says, wrapping the system's standard one. 0 for any

@@ -10,9 +10,11 @@
 #include "control_ids.h"
 #include "desktop_scheme.h"
 #include "display_dpi.h"
+#include "narration.h"
 #include "subclass.h"
 #include "text_conversion.h"
 #include "text_ink.h"
+#include "user_language.h"
 #include "window_state.h"
 
 namespace quadrell::win32 {
@@ -139,6 +141,7 @@ void Form1Window::createControl(HINSTANCE instance, const design::Control& contr
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control.name, control.index))), instance, nullptr);
     SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(control)), FALSE);
     MakeAccessible(created);
+    SetDescription(created, Widen(design::DescriptionOf(UserSpokenLanguage(), state_, control)));
     controls_[static_cast<std::size_t>(ControlId(control.name, control.index) - FirstControlId)] = created;
 }
 
@@ -191,7 +194,7 @@ LRESULT CALLBACK Form1Window::Text1Proc(HWND edit, UINT message, WPARAM wParam, 
         GetClientRect(edit, &inside);
         const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
         if (PtInRect(&inside, at))
-            self->state_.userClicksText1();
+            self->act(edit, design::UserAction::ClicksText1, [self] { self->state_.userClicksText1(); });
     }
     return result;
 }
@@ -252,7 +255,8 @@ void Form1Window::onCommand(int id, int code)
             state_.userClicksBox(id - ControlId(design::Name::Check1, 0));
     } else if (id == ControlId(design::Name::Command1)) {
         if (code == BN_CLICKED)
-            state_.userClicksCommand1();
+            act(control(design::Name::Command1), design::UserAction::ClicksCommand1,
+                [this] { state_.userClicksCommand1(); });
     } else if (code == EN_CHANGE) {
         onEntryChanged(id);
     }
@@ -263,13 +267,26 @@ void Form1Window::onEntryChanged(int id)
     // Edit controls report programmatic changes, and sometimes a keystroke the length limit
     // refused, just like typing: only text that differs from the stored text is a user's edit.
     const bool isText1 = id == ControlId(design::Name::Text1);
-    const std::string text = Narrow(WindowText(GetDlgItem(window_, id)));
+    HWND entry = GetDlgItem(window_, id);
+    const std::string text = Narrow(WindowText(entry));
     if (text == (isText1 ? state_.text1() : state_.text2()))
         return;
     if (isText1)
-        state_.userEditsText1(text);
+        act(entry, design::UserAction::EditsText1, [this, &text] { state_.userEditsText1(text); });
     else
-        state_.userEditsText2(text);
+        act(entry, design::UserAction::EditsText2, [this, &text] { state_.userEditsText2(text); });
+}
+
+void Form1Window::act(HWND acting, design::UserAction action, const std::function<void()>& deliver)
+{
+    deliver();
+    // Once, after every handler the action set off has run: never once per box changed. Screen
+    // readers speak a change of the focused control's description; the focus stays where it is.
+    const std::string words = design::AnnouncementOf(UserSpokenLanguage(), state_, action);
+    if (words.empty())
+        return;
+    HWND focused = GetFocus();
+    Announce(focused && GetParent(focused) == window_ ? focused : acting, Widen(words));
 }
 
 LRESULT Form1Window::onControlColour(UINT message, HDC dc, HWND control)
@@ -368,14 +385,22 @@ void Form1Window::onDpiChanged(int dotsPerInch, const RECT& suggested)
 void Form1Window::boxValueChanged(int k)
 {
     SendMessageW(control(design::Name::Check1, k), BM_SETCHECK, state_.box(k).value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-    // Screen readers hear the new state, and the description that tells it.
+    // Screen readers hear the new state.
     NotifyWinEvent(EVENT_OBJECT_STATECHANGE, control(design::Name::Check1, k), OBJID_CLIENT, CHILDID_SELF);
-    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control(design::Name::Check1, k), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Form1Window::boxColourChanged(int k)
 {
     InvalidateRect(control(design::Name::Check1, k), nullptr, TRUE);
+    // The colours mark the split; the descriptions say it. A new split changes what every box says,
+    // the boxes whose colour stays the same included.
+    for (int box = 0; box < BoxCount; ++box) {
+        HWND each = control(design::Name::Check1, box);
+        const std::wstring description
+            = Widen(design::DescriptionOf(UserSpokenLanguage(), state_, design::Find(design::Name::Check1, box)));
+        if (SetDescription(each, description))
+            NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, each, OBJID_CLIENT, CHILDID_SELF);
+    }
 }
 
 void Form1Window::label1Changed()

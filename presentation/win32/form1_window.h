@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include "colour_policy.h"
 #include "form_design.h"
 #include "gdi_resources.h"
+#include "narration.h"
 #include "state_observer.h"
 
 namespace quadrell {
@@ -39,6 +41,8 @@ private:
     void createControl(HINSTANCE instance, const design::Control& control);
     void onCommand(int id, int code);
     void onEntryChanged(int id);
+    // Delivers a user's action on `acting` to the state, then tells screen readers its outcome.
+    void act(HWND acting, design::UserAction action, const std::function<void()>& deliver);
     LRESULT onControlColour(UINT message, HDC dc, HWND control);
     void onDrawButton(const DRAWITEMSTRUCT& item);
     void onPaint();

@@ -19,6 +19,15 @@ ensure_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# export_source_date_epoch: the time every packed file carries, SOURCE_DATE_EPOCH, is the last
+# commit's, unless the caller chose one; so packing the same commit twice gives the same bytes.
+export_source_date_epoch() {
+    if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+        SOURCE_DATE_EPOCH="$(git log -1 --format=%ct HEAD)"
+    fi
+    export SOURCE_DATE_EPOCH
+}
+
 # What building, running and testing on Linux needs.
 LINUX_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
                       qt6-base-dev qt6-gtk-platformtheme libgl-dev libxcb1-dev fonts-dejavu-core fonts-liberation)
@@ -41,7 +50,8 @@ configure() {
 QUADRELL_AT_EXIT=()
 at_exit() {
     QUADRELL_AT_EXIT=("$1" "${QUADRELL_AT_EXIT[@]}")
-    trap 'for command in "${QUADRELL_AT_EXIT[@]}"; do eval "$command"; done' EXIT
+    # A clean-up that fails neither stops the others nor changes the script's exit status.
+    trap 'status=$?; for command in "${QUADRELL_AT_EXIT[@]}"; do eval "$command" || true; done; exit $status' EXIT
 }
 
 # build_needed DIR TARGET...: whether building the targets in DIR would do any work (a Ninja

@@ -40,15 +40,15 @@ TEST(SpokenWordsTest, WordsInEachLanguage)
 {
     struct Case {
         SpokenLanguage language;
-        std::string box0Clear, box0Set, box7Set, binary, decimal, press;
+        std::string box0, box0InSplit, box7OutsideSplit, binary, decimal, press;
     };
-    for (const Case& c : {Case{En, "Bit of weight 128, clear", "Bit of weight 128, set", "Bit of weight 1, set",
-                               "Binary value", "Decimal value", "Press"},
-                          Case{It, "Bit di peso 128, non attivo", "Bit di peso 128, attivo", "Bit di peso 1, attivo",
+    for (const Case& c : {Case{En, "Bit of weight 128", "Bit of weight 128, in the split",
+                               "Bit of weight 1, outside the split", "Binary value", "Decimal value", "Press"},
+                          Case{It, "Bit di peso 128", "Bit di peso 128, nello split", "Bit di peso 1, fuori dallo split",
                                "Valore binario", "Valore decimale", "Premi"}}) {
-        EXPECT_EQ(BitBoxDescription(c.language, 0, false), c.box0Clear);
-        EXPECT_EQ(BitBoxDescription(c.language, 0, true), c.box0Set);
-        EXPECT_EQ(BitBoxDescription(c.language, 7, true), c.box7Set);
+        EXPECT_EQ(BitBoxDescription(c.language, 0, SplitPlace::NoSplit), c.box0);
+        EXPECT_EQ(BitBoxDescription(c.language, 0, SplitPlace::Inside), c.box0InSplit);
+        EXPECT_EQ(BitBoxDescription(c.language, 7, SplitPlace::Outside), c.box7OutsideSplit);
         EXPECT_EQ(ControlDescription(c.language, Name::Label1), c.binary);
         EXPECT_EQ(ControlDescription(c.language, Name::Label3), c.decimal);
         EXPECT_EQ(PressActionName(c.language), c.press);
@@ -56,6 +56,35 @@ TEST(SpokenWordsTest, WordsInEachLanguage)
         for (Name plain : {Name::Label2, Name::Label4, Name::Text1, Name::Text2, Name::Command1, Name::Check1})
             EXPECT_EQ(ControlDescription(c.language, plain), "");
     }
+}
+
+TEST(SpokenWordsTest, ByteOutcomeSaysBothDisplaysAndWhatAnEmptyOneMeans)
+{
+    struct Case {
+        SpokenLanguage language;
+        const char *binary, *decimal, *said;
+    };
+    for (const Case& c : {Case{En, "00000101", "5", "Binary 00000101, decimal 5"},
+                          Case{En, "11111111", "255", "Binary 11111111, decimal 255"},
+                          Case{En, "00000000", "", "Binary 00000000, decimal empty, that is 0"},
+                          Case{It, "00000101", "5", "Binario 00000101, decimale 5"},
+                          Case{It, "00000000", "", "Binario 00000000, decimale vuoto, cioè 0"}})
+        EXPECT_EQ(ByteOutcome(c.language, c.binary, c.decimal), c.said);
+}
+
+TEST(SpokenWordsTest, SplitOutcomeCountsTheMarkedBits)
+{
+    struct Case {
+        SpokenLanguage language;
+        int count;
+        const char* said;
+    };
+    for (const Case& c : {Case{En, 0, "No bit is in the split"}, Case{En, 1, "The first bit is in the split"},
+                          Case{En, 3, "The first 3 bits are in the split"}, Case{En, 7, "The first 7 bits are in the split"},
+                          Case{En, 8, "All 8 bits are in the split"}, Case{It, 0, "Nessun bit è nello split"},
+                          Case{It, 1, "Il primo bit è nello split"}, Case{It, 3, "I primi 3 bit sono nello split"},
+                          Case{It, 8, "Tutti gli 8 bit sono nello split"}})
+        EXPECT_EQ(SplitOutcome(c.language, c.count), c.said) << c.count;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <memory>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include <QAccessible>
 #include <QApplication>
@@ -204,15 +206,21 @@ TEST_F(Form1Test, ChangesMadeByTheBehaviourAreNotUserEdits)
 TEST_F(Form1Test, ScreenReadersFindEveryControl)
 {
     const bool italian = qgetenv("LANGUAGE").startsWith("it") || qgetenv("LC_ALL").startsWith("it");
+    // A top-level window, which screen readers call a frame.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
     QAccessibleInterface* bit0 = QAccessible::queryAccessibleInterface(box(0));
     ASSERT_NE(bit0, nullptr);
     EXPECT_EQ(bit0->role(), QAccessible::CheckBox);
     EXPECT_EQ(bit0->text(QAccessible::Name), "0");
-    EXPECT_EQ(bit0->text(QAccessible::Description).toStdString(), italian ? "Bit di peso 128, non attivo" : "Bit of weight 128, clear");
+    EXPECT_EQ(bit0->text(QAccessible::Description).toStdString(), italian ? "Bit di peso 128" : "Bit of weight 128");
     EXPECT_FALSE(bit0->state().checked);
     QTest::mouseClick(box(0), Qt::LeftButton);
     EXPECT_TRUE(bit0->state().checked);
-    EXPECT_EQ(bit0->text(QAccessible::Description).toStdString(), italian ? "Bit di peso 128, attivo" : "Bit of weight 128, set");
+    // The split's colour is heard, on the boxes it leaves as they were too.
+    typeInto(entry("Text2"), "1");
+    EXPECT_EQ(bit0->text(QAccessible::Description).toStdString(), italian ? "Bit di peso 128, nello split" : "Bit of weight 128, in the split");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(box(1))->text(QAccessible::Description).toStdString(),
+              italian ? "Bit di peso 64, fuori dallo split" : "Bit of weight 64, outside the split");
 
     QAccessibleInterface* text1 = QAccessible::queryAccessibleInterface(entry("Text1"));
     EXPECT_EQ(text1->role(), QAccessible::EditableText);
@@ -232,6 +240,23 @@ TEST_F(Form1Test, ScreenReadersFindEveryControl)
     QAccessibleInterface* button = QAccessible::queryAccessibleInterface(cancella());
     EXPECT_EQ(button->role(), QAccessible::Button);
     EXPECT_EQ(button->text(QAccessible::Name), "Cancella");
+}
+
+TEST_F(Form1Test, ScreenReadersHearEachOutcomeOnceAfterTheWholeCascade)
+{
+    std::vector<std::string> heard;
+    QObject::connect(window.get(), &Form1::announced, [&heard](const QString& words) { heard.push_back(words.toStdString()); });
+    typeInto(entry("Text1"), "255");  // the last key changes five boxes
+    QTest::mouseClick(box(0), Qt::LeftButton);
+    typeInto(entry("Text2"), "3");
+    EXPECT_EQ(QApplication::focusWidget(), entry("Text2"));  // heard without moving the focus
+    cancella()->setFocus();
+    QTest::keyClick(cancella(), Qt::Key_Space);
+
+    EXPECT_EQ(heard, (std::vector<std::string>{"Binary 00000010, decimal 2", "Binary 00011001, decimal 25",
+                                                            "Binary 11111111, decimal 255",
+                                                            "The first 3 bits are in the split",
+                                                            "Binary 00000000, decimal empty, that is 0"}));
 }
 
 TEST_F(Form1Test, BitRowStaysLeftToRightInRightToLeftLocales)

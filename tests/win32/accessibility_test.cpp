@@ -145,21 +145,31 @@ Speech ReadWindow(HWND window)
 
 // The words of the user's language, written out here so that a change of them shows.
 struct Words {
-    const wchar_t *bitOfWeight, *set, *clear, *binary, *decimal, *press;
+    const wchar_t *bitOfWeight, *inSplit, *outsideSplit, *binary, *decimal, *press;
+    const wchar_t *five, *seventySeven, *cleared, *threeInSplit;
 };
-constexpr Words English{L"Bit of weight ", L"set", L"clear", L"Binary value", L"Decimal value", L"Press"};
-constexpr Words Italian{L"Bit di peso ", L"attivo", L"non attivo", L"Valore binario", L"Valore decimale", L"Premi"};
+constexpr Words English{L"Bit of weight ", L", in the split", L", outside the split", L"Binary value", L"Decimal value",
+                        L"Press", L"Binary 00000101, decimal 5", L"Binary 01001101, decimal 77", L"Binary 00000000, decimal empty, that is 0",
+                        L"The first 3 bits are in the split"};
+constexpr Words Italian{L"Bit di peso ", L", nello split", L", fuori dallo split", L"Valore binario", L"Valore decimale",
+                        L"Premi", L"Binario 00000101, decimale 5", L"Binario 01001101, decimale 77", L"Binario 00000000, decimale vuoto, cioè 0",
+                        L"I primi 3 bit sono nello split"};
+
+const Words& Said()
+{
+    return ExpectItalian ? Italian : English;
+}
 
 // What every control should say while the window shows the byte `bits`, the decimal display
-// `decimal` and the decimal entry `text1`.
+// `decimal` and the decimal entry `text1`, with no split marked.
 std::map<int, Speech> Expected(const std::wstring& bits, const std::wstring& decimal, const std::wstring& text1)
 {
-    const Words& w = ExpectItalian ? Italian : English;
+    const Words& w = Said();
     std::map<int, Speech> expected;
     for (int k = 0; k < 8; ++k) {
         const bool set = bits[static_cast<std::size_t>(k)] == L'1';
         expected[win32::ControlId(Name::Check1, k)] = {ROLE_SYSTEM_CHECKBUTTON, std::to_wstring(k), set, L"",
-                                                       w.bitOfWeight + std::to_wstring(1 << (7 - k)) + L", " + (set ? w.set : w.clear), L""};
+                                                       w.bitOfWeight + std::to_wstring(1 << (7 - k)), L""};
     }
     expected[win32::ControlId(Name::Label1)] = {ROLE_SYSTEM_STATICTEXT, bits, false, L"", w.binary, L""};
     expected[win32::ControlId(Name::Label3)] = {ROLE_SYSTEM_STATICTEXT, decimal, false, L"", w.decimal, L""};
@@ -177,7 +187,7 @@ public:
     explicit EventLog(DWORD processId)
     {
         current_ = this;
-        hook_ = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, Record, processId, 0,
+        hook_ = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr, Record, processId, 0,
                                 WINEVENT_OUTOFCONTEXT);
     }
     ~EventLog()
@@ -197,6 +207,15 @@ public:
             return seen_.count({event, window}) > 0;
         });
     }
+    // How often `window` raised `event`, once the window has taken in what was sent.
+    int count(DWORD event, HWND window)
+    {
+        RemoteWindow::settle();
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        return static_cast<int>(seen_.count({event, window}));
+    }
     void clear() { seen_.clear(); }
 
 private:
@@ -207,16 +226,20 @@ private:
     }
     static inline EventLog* current_ = nullptr;
     HWINEVENTHOOK hook_ = nullptr;
-    std::set<std::pair<DWORD, HWND>> seen_;
+    std::multiset<std::pair<DWORD, HWND>> seen_;
 };
 
 class AccessibilityTest : public StartedWindowTest {
 protected:
     // Every control says what it should, read afresh from outside.
+    // `announcing`: the focused control, which says the outcome of the last action as its description.
     void expectSpeech(const std::wstring& bits, const std::wstring& decimal, const std::wstring& text1,
-                      const char* when)
+                      const char* when, std::pair<Name, std::wstring> announcing = {Name::Shape1, L""})
     {
-        for (const auto& [id, expected] : Expected(bits, decimal, text1))
+        std::map<int, Speech> all = Expected(bits, decimal, text1);
+        if (announcing.first != Name::Shape1)
+            all[win32::ControlId(announcing.first)].description = announcing.second;
+        for (const auto& [id, expected] : all)
             EXPECT_EQ(ReadWindow(GetDlgItem(quadrell->window(), id)), expected) << when << ", control " << id;
     }
     bool speaks(int id, const std::wstring& name)
@@ -256,11 +279,51 @@ TEST_F(AccessibilityTest, EveryControlSpeaksAtStartAndAfterEachChange)
     quadrell->type(L"77");
     EXPECT_TRUE(events.waitFor(EVENT_OBJECT_STATECHANGE, quadrell->control(Name::Check1, 7)));
     ASSERT_TRUE(speaks(win32::ControlId(Name::Label3), L"77"));
-    expectSpeech(L"01001101", L"77", L"77", "after typing 77");
+    expectSpeech(L"01001101", L"77", L"77", "after typing 77", {Name::Text1, Said().seventySeven});
 
     quadrell->click(quadrell->control(Name::Command1));
     ASSERT_TRUE(speaks(win32::ControlId(Name::Label1), L"00000000"));
-    expectSpeech(L"00000000", L"", L"", "after Cancella");
+    expectSpeech(L"00000000", L"", L"", "after Cancella", {Name::Command1, Said().cleared});
+}
+
+// Each outcome is said once, after the whole cascade, by the focused control's description, which
+// it keeps until the focus next arrives on it; the boxes say whether they lie in the split.
+TEST_F(AccessibilityTest, OutcomesAreHeardOnceThroughTheFocusedControl)
+{
+    HWND text1 = quadrell->control(Name::Text1), text2 = quadrell->control(Name::Text2),
+         cancella = quadrell->control(Name::Command1);
+    EventLog events(processId());
+    ASSERT_TRUE(events.hooked());
+    quadrell->click(text1);  // a click in the entry is an action of its own, with its own outcome
+    ASSERT_TRUE(events.waitFor(EVENT_OBJECT_DESCRIPTIONCHANGE, text1));
+    EXPECT_EQ(events.count(EVENT_OBJECT_DESCRIPTIONCHANGE, text1), 1);
+    events.clear();
+    quadrell->type(L"5");  // sets two boxes
+    ASSERT_TRUE(events.waitFor(EVENT_OBJECT_DESCRIPTIONCHANGE, text1));
+    EXPECT_EQ(events.count(EVENT_OBJECT_DESCRIPTIONCHANGE, text1), 1);
+    EXPECT_EQ(ReadWindow(text1).description, Said().five);
+    EXPECT_EQ(quadrell->focus(), text1);
+
+    quadrell->click(text2);
+    ASSERT_EQ(quadrell->focusWhenItReaches(text2), text2);
+    events.clear();
+    quadrell->type(L"3");
+    ASSERT_TRUE(events.waitFor(EVENT_OBJECT_DESCRIPTIONCHANGE, text2));
+    EXPECT_EQ(events.count(EVENT_OBJECT_DESCRIPTIONCHANGE, text2), 1);
+    EXPECT_EQ(ReadWindow(text2).description, Said().threeInSplit);
+    EXPECT_EQ(ReadWindow(quadrell->control(Name::Check1, 2)).description, Said().bitOfWeight + std::wstring(L"32") + Said().inSplit);
+    EXPECT_EQ(ReadWindow(quadrell->control(Name::Check1, 3)).description, Said().bitOfWeight + std::wstring(L"16") + Said().outsideSplit);
+
+    quadrell->click(cancella);
+    ASSERT_TRUE(events.waitFor(EVENT_OBJECT_DESCRIPTIONCHANGE, cancella));
+    EXPECT_EQ(events.count(EVENT_OBJECT_DESCRIPTIONCHANGE, cancella), 1);
+    EXPECT_EQ(ReadWindow(cancella).description, Said().cleared);
+
+    // Once the focus has left, the control says its own description again.
+    EXPECT_EQ(ReadWindow(text2).description, L"");
+    quadrell->click(text2);
+    ASSERT_EQ(quadrell->focusWhenItReaches(text2), text2);
+    EXPECT_EQ(ReadWindow(cancella).description, L"");
 }
 
 TEST_F(AccessibilityTest, CancellaPressesAsItsDefaultAction)

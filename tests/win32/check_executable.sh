@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks a built quadrell.exe without running it: a 32-bit (or, with "64", 64-bit) Windows GUI
-# program that imports only system DLLs and carries the icon and the Italian version resource.
+# program that imports only system DLLs, can start on Windows 7, and carries the icon and the Italian
+# version resource with its publisher and licence.
 #   check_executable.sh PATH/quadrell.exe [32|64]
 set -euo pipefail
 exe="$1"
@@ -37,7 +38,11 @@ version=$(wrestool -x --raw --type=16 "$exe" | strings -el)
 check 'block "041004B0" (Italian, Unicode)' grep -qx "041004B0" <<< "$version"
 check 'FileVersion "1.00"' grep -qzP "FileVersion\n1\.00\n" <<< "$version"
 check 'ProductVersion "1.00"' grep -qzP "ProductVersion\n1\.00\n" <<< "$version"
+check 'CompanyName "The Quadrell developers"' grep -qzP "CompanyName\nThe Quadrell developers\n" <<< "$version"
+check 'LegalCopyright: The Quadrell developers, MIT licence' grep -qzP "LegalCopyright\nCopyright \\(C\\) 2026 The Quadrell developers\\. Licenza MIT\\.\n" <<< "$version"
 check 'translation Italian 0x0410, code page 1200' grep -q "10 04 b0 04" <(wrestool -x --raw --type=16 "$exe" | tail -c 4 | od -An -tx1)
+
+check "starts on Windows 7 (header and imports)" bash "$(dirname "$0")/check_windows7.sh" "$exe"
 
 if [ "$failures" -gt 0 ]; then echo "$failures checks failed"; exit 1; fi
 echo "all checks passed"
