@@ -17,8 +17,9 @@ stamp() { awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%6.1f s", n
 say() { echo "[$(stamp)] $*"; }
 
 # Executables run from this machine's own disk: run from the host's share, Wine read their
-# sections short.
-work="$(mktemp -d /tmp/quadrell.XXXXXX)"
+# sections short. The disk, not /tmp's memory: the display-settings runs make prefixes of their own
+# beside the one in PREFIX, linked to it where they can be (tests/win32/display_settings.sh).
+work="$(mktemp -d /var/tmp/quadrell.XXXXXX)"
 cp -r "$out/bin/." "$work/"
 mkdir -p "$work/results" "$out/results"
 program="$work/presentation/win32/quadrell.exe"

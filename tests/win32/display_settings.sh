@@ -9,9 +9,24 @@ set -euo pipefail
 prefix="$1"
 setting="$2"
 shift 2
+
+# copy_prefix FROM TO: a prefix is hundreds of megabytes, mostly DLLs and fonts that Wine only
+# reads, so on one file system those are linked and only the rest (registry, settings, user
+# folders) is copied; a run then changes nothing of the prefix it came from. The guest runs three
+# such prefixes in a little room.
+copy_prefix() {
+    if cp -al "$1" "$2" 2> /dev/null; then
+        find "$2" -type f -not -path '*/system32/*' -not -path '*/syswow64/*' -not -path '*/Fonts/*' \
+            -exec sh -c 'for f; do cp -p "$f" "$f.own" && mv "$f.own" "$f"; done' copy {} +
+    else
+        rm -rf "$2"
+        cp -a "$1" "$2"
+    fi
+}
+
 if [ ! -d "$prefix" ]; then
     wineserver --wait
-    cp -a "$WINEPREFIX" "$prefix"
+    copy_prefix "$WINEPREFIX" "$prefix"
 fi
 export WINEPREFIX="$prefix"
 
