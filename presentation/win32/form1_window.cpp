@@ -13,7 +13,6 @@
 #include "narration.h"
 #include "subclass.h"
 #include "text_conversion.h"
-#include "text_ink.h"
 #include "user_language.h"
 #include "window_state.h"
 
@@ -321,7 +320,9 @@ void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)
     DrawEdge(item.hDC, &face, look.edge == design::Edge::Sunk ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
     const std::wstring text = Widen(button.caption);
-    const InkColumns ink = InkOf(fontOf(button), text);
+    if (!buttonInk_)
+        buttonInk_ = InkOf(fontOf(button), text);
+    const InkColumns ink = *buttonInk_;
     RECT caption = face;
     caption.left += design::CentredCaptionStart(face.right - face.left, ink.left, ink.width);
     OffsetRect(&caption, look.captionShift, look.captionShift);
@@ -376,6 +377,7 @@ void Form1Window::onDpiChanged(int dotsPerInch, const RECT& suggested)
 {
     // The controls leave the old fonts before these are freed, when `previous` goes.
     const std::unique_ptr<GdiResources> previous = std::exchange(gdi_, std::make_unique<GdiResources>(dotsPerInch));
+    buttonInk_.reset();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     placeControls();

@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <windows.h>
 
@@ -12,6 +13,7 @@
 #include "gdi_resources.h"
 #include "narration.h"
 #include "state_observer.h"
+#include "text_ink.h"
 
 namespace quadrell {
 
@@ -71,6 +73,8 @@ private:
     std::array<HWND, design::Form1Controls.size()> controls_{};
     HWND focusWhenInactive_ = nullptr;
     std::unique_ptr<GdiResources> gdi_;
+    // Where "Cancella"'s ink lies in its font: measured once per set of fonts, not at every paint.
+    std::optional<InkColumns> buttonInk_;
     design::DesktopScheme scheme_{};
 };
 
