@@ -130,13 +130,24 @@ constexpr bool IsEntryCaption(Name label)
     return false;
 }
 
-// The control with this name and index; the table holds every one of them.
+// Where the control with this name and index stands in the table, which holds every one of them:
+// windows keep their native controls in the same order.
+constexpr std::size_t PlaceOf(Name name, int index = 0)
+{
+    std::size_t place = 0;
+    while (place + 1 < Form1Controls.size() && !(Form1Controls[place].name == name && Form1Controls[place].index == index))
+        ++place;
+    return place;
+}
+
+constexpr std::size_t PlaceOf(const Control& control)
+{
+    return PlaceOf(control.name, control.index);
+}
+
 constexpr const Control& Find(Name name, int index = 0)
 {
-    for (const Control& control : Form1Controls)
-        if (control.name == name && control.index == index)
-            return control;
-    return Form1Controls.back();  // unreachable for the names above
+    return Form1Controls[PlaceOf(name, index)];
 }
 
 // Whether a control takes part in the keyboard's focus order.

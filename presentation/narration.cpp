@@ -30,11 +30,11 @@ std::string DescriptionOf(SpokenLanguage language, const WindowState& state, con
 std::string AnnouncementOf(SpokenLanguage language, const WindowState& state, UserAction action)
 {
     switch (action) {
+    case UserAction::ClicksBox:
     case UserAction::EditsText1:
     case UserAction::ClicksText1:
     case UserAction::ClicksCommand1: return ByteOutcome(language, state.label1(), state.label3());
     case UserAction::EditsText2: return SplitOutcome(language, SplitCount(state));
-    case UserAction::ClicksBox: break;
     }
     return {};
 }

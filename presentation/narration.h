@@ -25,8 +25,9 @@ SplitPlace SplitPlaceOf(const WindowState& state, int k);
 std::string DescriptionOf(SpokenLanguage language, const WindowState& state, const Control& control);
 
 // What a screen reader is told once an action's handlers have all run, by the control that has the
-// focus: the byte after an edit of the decimal entry, a click in it or "Cancella"; the split after
-// an edit of its count. Empty after a click of a box, whose own change of state says it all.
+// focus: the byte after a click of a box (the reader has said "checked" by then, but not what the
+// byte now is), an edit of the decimal entry, a click in it or "Cancella"; the split after an edit
+// of its count.
 std::string AnnouncementOf(SpokenLanguage language, const WindowState& state, UserAction action);
 
 }  // namespace quadrell::design

@@ -40,8 +40,8 @@ TEST(NarrationTest, EachActionAnnouncesTheStateItsHandlersLeft)
                   "All 8 bits are in the split"},
              Case{"a split that is not a number", [](WindowState& s) { s.userEditsText2("4"); },
                   [](WindowState& s) { s.userEditsText2("4x"); }, UserAction::EditsText2, "No bit is in the split"},
-             Case{"a box clicked says only its own new state", nothing, [](WindowState& s) { s.userClicksBox(0); },
-                  UserAction::ClicksBox, ""},
+             Case{"a box clicked", nothing, [](WindowState& s) { s.userClicksBox(0); }, UserAction::ClicksBox,
+                  "Binary 10000000, decimal 128"},
          }) {
         WindowState state;
         BindHandlers(state, NumberFormat{});

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "presenter.h"
+#include "window_state.h"
+
+namespace quadrell {
+
+class WindowView;
+
+// The running program behind a window: a fresh window state with every handler bound, shown in
+// `view` and loaded. Every window's start-up makes one, after building its controls and before
+// showing itself.
+class Program {
+public:
+    explicit Program(WindowView& view);
+
+    WindowState& state() { return state_; }
+
+private:
+    WindowState state_;
+    Presenter presenter_;
+};
+
+}  // namespace quadrell
