@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "dll_search.h"
 #include "form1_window.h"
 #include "handlers.h"
 #include "user_number_format.h"
@@ -7,6 +8,7 @@
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
+    quadrell::win32::RestrictDllSearchToSystem();
     quadrell::WindowState state;
     quadrell::BindHandlers(state, quadrell::UserNumberFormat());
     quadrell::win32::Form1Window window(state);
