@@ -64,13 +64,13 @@ check_planted() {
     shift 2
     local WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$(stand_in_overrides)"
     export WINEDLLOVERRIDES
-    timeout -k 10 120 wine "$dir/stand_in_program.exe" > /dev/null 2>&1
-    timeout -k 10 120 wineserver -w > /dev/null 2>&1
+    timeout -k 10 120 wine "$dir/stand_in_program.exe" > /dev/null 2>&1 || true
+    timeout -k 10 120 wineserver -w > /dev/null 2>&1 || true
     wine_own=$(loaded_stand_ins "$dir")
     timeout -k 10 300 "$@" > "$dir.log" 2>&1 || status=$?
     tr -d '\r' < "$dir.log" | sed 's/^/    /'
     rm -f "$dir.log"
-    timeout -k 10 120 wineserver -w > /dev/null 2>&1
+    timeout -k 10 120 wineserver -w > /dev/null 2>&1 || true
     loaded=$(loaded_stand_ins "$dir")
     if [ "$status" -eq 0 ]; then echo "ok: $name: ran to its end"; else echo "FAILED: $name: ended with status $status"; fi
     for dll in $loaded; do
@@ -81,4 +81,24 @@ check_planted() {
         fi
     done
     [ -n "$loaded" ] || echo "ok: $name: loaded none of the ${#STAND_IN_DLLS[@]} DLLs planted beside it"
+}
+
+# record_planted_subject FILE OUT: (on the build machine) notes which file a run of the guest
+# tries, so that scripts/check-hardening takes its findings only for that very file.
+record_planted_subject() {
+    sha256sum < "$1" | cut -d' ' -f1 > "$2/planted-subject.sha256"
+}
+
+# planted_findings_for FILE OUT: whether OUT holds a finished run's findings for FILE.
+planted_findings_for() {
+    [ -f "$2/done" ] && [ "$(cat "$2/planted-subject.sha256" 2> /dev/null)" = "$(sha256sum < "$1" | cut -d' ' -f1)" ]
+}
+
+# report_planted FINDINGS: counts a run's findings; fails on any failure, or when there are none.
+report_planted() {
+    local passed failed
+    passed=$(grep -c '^ok: ' "$1" 2> /dev/null)
+    failed=$(grep -c '^FAILED: ' "$1" 2> /dev/null)
+    echo "Planted DLLs: ${passed:-0} passed, ${failed:-0} failed ($1)"
+    [ "${failed:-0}" -eq 0 ] && [ "${passed:-0}" -gt 0 ]
 }
