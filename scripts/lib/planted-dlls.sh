@@ -20,21 +20,26 @@ stand_in_overrides() {
     echo "${STAND_IN_DLLS[*]}=n,b"
 }
 
-# build_stand_ins 32|64 DIR: (on the build machine) the stand-in DLLs in DIR/dlls and the
-# stand-in program that ends at its first line, DIR/stand_in_program.exe.
+# build_stand_ins 32|64 DIR: (on the build machine) the stand-in DLLs in DIR/dlls, and the
+# stand-ins that end at their first line for the program, DIR/stand_in_program.exe, and for the
+# installer, DIR/stand_in_installer.exe.
 build_stand_ins() {
-    local cc dll source=tests/win32/planted
-    cc=$([ "$1" = 32 ] && echo i686-w64-mingw32-gcc || echo x86_64-w64-mingw32-gcc)
+    local cc triplet dll source=tests/win32/planted
+    triplet=$([ "$1" = 32 ] && echo i686-w64-mingw32 || echo x86_64-w64-mingw32)
+    cc="$triplet-gcc -O2 -s -Wall -Wextra"
     rm -rf "$2"
     mkdir -p "$2/dlls"
-    "$cc" -O2 -s -shared -static-libgcc -Wall -Wextra -o "$2/stand_in.dll" "$source/stand_in_dll.c"
+    $cc -shared -static-libgcc -o "$2/stand_in.dll" "$source/stand_in_dll.c"
     for dll in "${STAND_IN_DLLS[@]}"; do cp "$2/stand_in.dll" "$2/dlls/$dll.dll"; done
-    "$cc" -O2 -s -mwindows -static -Wall -Wextra -o "$2/stand_in_program.exe" "$source/stand_in_program.c"
+    $cc -mwindows -static -o "$2/stand_in_program.exe" "$source/stand_in_program.c"
+    "$triplet-windres" -I "$source" "$source/stand_in_installer.rc" -O coff -o "$2/stand_in_installer.res"
+    $cc -mwindows -static -DLIKE_INSTALLER -o "$2/stand_in_installer.exe" "$source/stand_in_program.c" \
+        "$2/stand_in_installer.res" -lcomctl32 -lole32
 }
 
-# plant_stand_ins STAND_INS DIR: the stand-in DLLs and the stand-in program into DIR.
+# plant_stand_ins STAND_INS DIR: the stand-in DLLs and the stand-in binaries into DIR.
 plant_stand_ins() {
-    cp "$1"/dlls/*.dll "$1/stand_in_program.exe" "$2/"
+    cp "$1"/dlls/*.dll "$1/stand_in_program.exe" "$1/stand_in_installer.exe" "$2/"
 }
 
 # loaded_stand_ins DIR: the stand-ins in DIR that were loaded, one name a line; their markers go.
@@ -51,20 +56,20 @@ loaded_stand_ins() {
 remove_stand_ins() {
     local dll
     for dll in "${STAND_IN_DLLS[@]}"; do rm -f "$1/$dll.dll" "$1/$dll.dll.loaded"; done
-    rm -f "$1/stand_in_program.exe"
+    rm -f "$1/stand_in_program.exe" "$1/stand_in_installer.exe"
 }
 
-# check_planted NAME DIR COMMAND...: with stand-ins planted in DIR, runs first the stand-in
-# program there, then COMMAND (which starts the program of DIR, or the installer), in the Wine
-# prefix of the environment; prints "ok: ...", "FAILED: ..." and "note: ..." lines. A stand-in
-# that the stand-in program loads too was loaded by Wine before any program's first line: it is
-# named, not counted against the program.
+# check_planted NAME DIR program|installer COMMAND...: with stand-ins planted in DIR, runs first
+# the stand-in for the program or the installer there, then COMMAND (which starts the program of
+# DIR, or the installer), in the Wine prefix of the environment; prints "ok: ...", "FAILED: ..."
+# and "note: ..." lines. A DLL that the stand-in loads too was loaded by Wine before the binary's
+# first line: it is named, not counted against the binary.
 check_planted() {
-    local name="$1" dir="$2" wine_own loaded dll status=0
-    shift 2
+    local name="$1" dir="$2" like="$3" wine_own loaded dll status=0
+    shift 3
     local WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$(stand_in_overrides)"
     export WINEDLLOVERRIDES
-    timeout -k 10 120 wine "$dir/stand_in_program.exe" > /dev/null 2>&1 || true
+    timeout -k 10 120 wine "$dir/stand_in_$like.exe" > /dev/null 2>&1 || true
     timeout -k 10 120 wineserver -w > /dev/null 2>&1 || true
     wine_own=$(loaded_stand_ins "$dir")
     timeout -k 10 300 "$@" > "$dir.log" 2>&1 || status=$?
@@ -75,7 +80,7 @@ check_planted() {
     if [ "$status" -eq 0 ]; then echo "ok: $name: ran to its end"; else echo "FAILED: $name: ended with status $status"; fi
     for dll in $loaded; do
         if grep -qx "$dll" <<< "$wine_own"; then
-            echo "note: $name: $dll from beside it was loaded, by Wine itself: a stand-in program that ends at its first line loads it too"
+            echo "note: $name: $dll from beside it was loaded by Wine before the first line: a stand-in with the same imports that ends there loads it too"
         else
             echo "FAILED: $name: loaded $dll planted beside it"
         fi

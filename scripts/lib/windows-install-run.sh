@@ -148,10 +148,10 @@ downloads="$work/Downloads"
 mkdir -p "$downloads"
 cp "$out/setup.exe" "$downloads/"
 plant_stand_ins "$out/stand-ins" "$downloads"
-check_planted "the silent install" "$downloads" wine "$downloads/setup.exe" /S
+check_planted "the silent install" "$downloads" installer wine "$downloads/setup.exe" /S
 check "the install with DLLs planted beside it installed the program" test -s "$program_dir/uninstall.exe"
 plant_stand_ins "$out/stand-ins" "$program_dir"
-check_planted "the silent uninstall" "$program_dir" wine "$program_dir/uninstall.exe" /S
+check_planted "the silent uninstall" "$program_dir" installer wine "$program_dir/uninstall.exe" /S
 check "the uninstall with DLLs planted beside it removed the program" test ! -e "$program_dir/quadrell.exe"
 remove_stand_ins "$program_dir"
 rmdir "$program_dir" 2> /dev/null

@@ -77,7 +77,7 @@ downloads="$work/Downloads"
 mkdir -p "$downloads"
 cp "$program" "$downloads/"
 plant_stand_ins "$out/stand-ins" "$downloads"
-check_planted "the 32-bit quadrell.exe" "$downloads" wine "$work/tests/win32/accessibility_probe.exe" \
+check_planted "the 32-bit quadrell.exe" "$downloads" program wine "$work/tests/win32/accessibility_probe.exe" \
     "Z:$downloads/quadrell.exe" > "$out/planted.txt"
 stop_wine
 cat "$out/planted.txt"
