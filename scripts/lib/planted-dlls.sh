@@ -77,7 +77,7 @@ check_planted() {
     rm -f "$dir.log"
     timeout -k 10 120 wineserver -w > /dev/null 2>&1 || true
     loaded=$(loaded_stand_ins "$dir")
-    if [ "$status" -eq 0 ]; then echo "ok: $name: ran to its end"; else echo "FAILED: $name: ended with status $status"; fi
+    if [ "$status" -eq 0 ]; then echo "ok: $name: ran to its end"; else echo "FAILED: $name: the run ended with status $status"; fi
     local own=0
     for dll in $loaded; do
         if grep -qx "$dll" <<< "$wine_own"; then
