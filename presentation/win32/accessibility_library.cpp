@@ -1,5 +1,7 @@
 #include "accessibility_library.h"
 
+#include "dll_search.h"
+
 namespace quadrell::win32 {
 
 namespace {
@@ -15,13 +17,13 @@ AccessibilityLibrary Load()
     AccessibilityLibrary library;
     // Objects handed to another process are marshalled by COM, which must run on this thread.
     HRESULT(WINAPI * coInitializeEx)(void*, DWORD) = nullptr;
-    Resolve(LoadLibraryW(L"ole32.dll"), "CoInitializeEx", coInitializeEx);
+    Resolve(LoadSystemLibrary(L"ole32.dll"), "CoInitializeEx", coInitializeEx);
     if (!coInitializeEx || FAILED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
         return library;  // S_FALSE, already started, counts as success
-    HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
+    HMODULE oleacc = LoadSystemLibrary(L"oleacc.dll");
     Resolve(oleacc, "CreateStdAccessibleObject", library.createStdAccessibleObject);
     Resolve(oleacc, "LresultFromObject", library.lresultFromObject);
-    Resolve(LoadLibraryW(L"oleaut32.dll"), "SysAllocString", library.sysAllocString);
+    Resolve(LoadSystemLibrary(L"oleaut32.dll"), "SysAllocString", library.sysAllocString);
     return library;
 }
 

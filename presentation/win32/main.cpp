@@ -1,10 +1,12 @@
 #include <windows.h>
 
+#include "dll_search.h"
 #include "form1_window.h"
 #include "program.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
+    quadrell::win32::RestrictDllSearchToSystem();
     quadrell::win32::Form1Window window;
     if (!window.create(instance))
         return 1;

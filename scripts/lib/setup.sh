@@ -40,6 +40,12 @@ WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-6
                         googletest wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1
                         libxfixes3 libxinerama1 libxcomposite1 xvfb file icoutils jq)
 
+# The Linux builds users run take Debian's hardening flags, which dpkg-buildflags gives.
+LINUX_BUILD_PACKAGES+=(dpkg-dev)
+# What scripts/check-hardening needs beyond the builds: hardening-check (devscripts) and the
+# readelf it reads programs with, and lintian.
+HARDENING_CHECK_PACKAGES=(devscripts lintian binutils)
+
 # configure PRESET: configures one of the builds CMakePresets.json describes, in the folder it
 # names (build, build-win64, ...). Every script that shares a preset shares its build.
 configure() {

@@ -2,18 +2,19 @@
 # What a Windows user does with the release files, tried under 32-bit Wine from outside: the
 # installer installs silently for the user alone, the installed program starts from the Start-menu
 # shortcut's target, installing again leaves one entry in the list of installed programs, the
-# silent uninstall leaves nothing behind; and the program from the zip starts from a folder whose
-# path has spaces and letters beyond ASCII. Runs inside the guest, or on a machine whose own Wine
-# runs 32-bit programs.
+# silent uninstall leaves nothing behind; the program from the zip starts from a folder whose
+# path has spaces and letters beyond ASCII; and neither the installer nor the uninstaller loads
+# a stand-in DLL planted beside it (planted-dlls.sh). Runs inside the guest, or on a machine whose
+# own Wine runs 32-bit programs.
 #
 #   windows-install-run.sh PREFIX OUT
 #
-# OUT holds setup.exe, zip/ (the unpacked zip, in a folder of that awkward name) and lib/ (the
-# scripts' helpers), and receives the checks ("ok: ..." or "FAILED: ..."), a screenshot and "done"
-# when the run finished.
+# OUT holds setup.exe, zip/ (the unpacked zip, in a folder of that awkward name), stand-ins/ (the
+# stand-in DLLs) and lib/ (the scripts' helpers), and receives the checks ("ok: ..." or
+# "FAILED: ..."), a screenshot and "done" when the run finished.
 set -u
 prefix="$1" out="$2"
-for helper in setup display wine-prefix; do source "$out/lib/$helper.sh"; done
+for helper in setup display wine-prefix planted-dlls; do source "$out/lib/$helper.sh"; done
 
 started=$(date +%s.%N)
 say() { echo "[$(awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%6.1f s", n - s }')] $*"; }
@@ -140,6 +141,20 @@ cp "$out/zip/$folder/"* "$drive_c/$folder/"
 echo "    C:\\$folder\\quadrell.exe"
 timeout -k 5 180 wine "C:\\$folder\\quadrell.exe" > /dev/null 2>&1 &
 check "it shows its window \"Quadrell\"" shows_window
+stop_wine
+
+say "DLLs planted beside the installer in a downloads folder, then beside the uninstaller"
+downloads="$work/Downloads"
+mkdir -p "$downloads"
+cp "$out/setup.exe" "$downloads/"
+plant_stand_ins "$out/stand-ins" "$downloads"
+check_planted "the silent install" "$downloads" installer wine "$downloads/setup.exe" /S
+check "the install with DLLs planted beside it installed the program" test -s "$program_dir/uninstall.exe"
+plant_stand_ins "$out/stand-ins" "$program_dir"
+check_planted "the silent uninstall" "$program_dir" installer wine "$program_dir/uninstall.exe" /S
+check "the uninstall with DLLs planted beside it removed the program" test ! -e "$program_dir/quadrell.exe"
+remove_stand_ins "$program_dir"
+rmdir "$program_dir" 2> /dev/null
 stop_wine
 
 rm -rf "$work"

@@ -16,12 +16,13 @@
 # under the guest's 32-bit `wine`. Each run's GoogleTest report is asked for through GTEST_OUTPUT,
 # so wrappers need not pass anything on.
 
-# The other executables the run needs: the program and the start-up comparison.
+# The other executables the run needs: the program, the start-up comparison and the screen
+# reader's first question, asked with DLLs planted beside the program (planted-dlls.sh).
 WINDOWS_32_PROGRAMS=(presentation/win32/quadrell.exe bench/win32/startup_probe.exe
-                     bench/win32/minimal_window_win32.exe)
+                     bench/win32/minimal_window_win32.exe tests/win32/accessibility_probe.exe)
 
 # The helpers the run sources, copied with it.
-WINDOWS_32_HELPERS=(setup.sh display.sh stats.sh wine-prefix.sh)
+WINDOWS_32_HELPERS=(setup.sh display.sh stats.sh wine-prefix.sh planted-dlls.sh)
 
 # guest_runs BUILD64: one line a run, its fields separated by the unit separator (\x1f, so that an
 # empty one stays a field): name, working folder, environment and command line (each a

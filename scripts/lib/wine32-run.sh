@@ -1,7 +1,8 @@
 #!/bin/bash
 # Runs the 32-bit Windows program under 32-bit Wine: every run listed in OUT/runs.txt, a screenshot
-# of the window, and the start-up time beside a minimal window. Runs inside the guest, or on a
-# machine whose own Wine runs 32-bit programs.
+# of the window, the start-up time beside a minimal window, and a screen reader's first question
+# with stand-in DLLs planted beside the program (OUT/stand-ins, the findings in OUT/planted.txt).
+# Runs inside the guest, or on a machine whose own Wine runs 32-bit programs.
 #
 #   wine32-run.sh PREFIX OUT
 #
@@ -10,7 +11,7 @@
 # screenshot are written to OUT. Every Wine process has a time limit.
 set -u
 prefix="$1" out="$2"
-for helper in setup display stats wine-prefix; do source "$out/lib/$helper.sh"; done
+for helper in setup display stats wine-prefix planted-dlls; do source "$out/lib/$helper.sh"; done
 
 started=$(date +%s.%N)
 stamp() { awk -v s="$started" -v n="$(date +%s.%N)" 'BEGIN { printf "%6.1f s", n - s }'; }
@@ -70,6 +71,16 @@ sed "s|$work/||" "$out/startup.txt"
 ours=$(awk '/quadrell.exe/ { print $(NF-4) }' "$out/startup.txt")
 theirs=$(awk '/minimal_window/ { print $(NF-4) }' "$out/startup.txt")
 [ -n "$ours" ] && [ -n "$theirs" ] && echo "quadrell.exe takes $(ratio "$ours" "$theirs") times as long as the minimal window"
+
+say "DLLs planted beside the program, which a screen reader then asks for its objects"
+downloads="$work/Downloads"
+mkdir -p "$downloads"
+cp "$program" "$downloads/"
+plant_stand_ins "$out/stand-ins" "$downloads"
+check_planted "the 32-bit quadrell.exe" "$downloads" program wine "$work/tests/win32/accessibility_probe.exe" \
+    "Z:$downloads/quadrell.exe" > "$out/planted.txt"
+stop_wine
+cat "$out/planted.txt"
 
 rm -rf "$work"
 say "done"

@@ -7,7 +7,8 @@
 set -euo pipefail
 exe="$1"
 
-# Functions Windows 7 lacks, each from Windows 8 or later.
+# Functions Windows 7 lacks, each from Windows 8 or later, or (the DLL search functions) from an
+# update that not every Windows 7 has.
 later_functions=" GetSystemTimePreciseAsFileTime GetCurrentThreadStackLimits SetThreadDescription
  GetThreadDescription CreateFile2 GetOverlappedResultEx PrefetchVirtualMemory WaitOnAddress
  WakeByAddressSingle WakeByAddressAll AppPolicyGetProcessTerminationMethod GetPackageFamilyName
@@ -15,7 +16,8 @@ later_functions=" GetSystemTimePreciseAsFileTime GetCurrentThreadStackLimits Set
  QueryUnbiasedInterruptTimePrecise GetDpiForWindow GetDpiForSystem GetSystemMetricsForDpi
  SystemParametersInfoForDpi AdjustWindowRectExForDpi SetProcessDpiAwarenessContext
  SetThreadDpiAwarenessContext GetThreadDpiAwarenessContext EnableNonClientDpiScaling
- GetAwarenessFromDpiAwarenessContext GetDpiForMonitor SetProcessDpiAwareness "
+ GetAwarenessFromDpiAwarenessContext GetDpiForMonitor SetProcessDpiAwareness
+ SetDefaultDllDirectories AddDllDirectory "
 later_functions=$(tr '\n' ' ' <<< "$later_functions")
 # The DLLs of a Windows 7 installation that such a program may import.
 windows7_dlls=" kernel32.dll user32.dll gdi32.dll msvcrt.dll advapi32.dll comctl32.dll comdlg32.dll
