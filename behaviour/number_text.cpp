@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The shortest digits that read back as the same double (Dragonbox), from fmt used header-only:
 // every compiler the program is built with writes numbers through this one copy.
@@ -180,6 +181,36 @@ std::string FixedText(const std::string& digits, int exponent)
     return "0." + std::string(static_cast<std::size_t>(-(count + exponent)), '0') + digits;
 }
 
+// Every digit of `whole`, a whole double of at least 2^53: its 53-bit significand doubled as often
+// as its binary exponent says, in base 10^9 so that a 64-bit product never overflows.
+std::string ExactWholeText(double whole)
+{
+    int binaryExponent = 0;
+    const double fraction = std::frexp(whole, &binaryExponent);
+    const auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    constexpr std::uint64_t Base = 1'000'000'000;
+    std::vector<std::uint64_t> limbs{significand % Base, significand / Base % Base, significand / Base / Base};
+    for (int doubling = binaryExponent - 53; doubling > 0; doubling -= 29) {
+        const int shift = std::min(doubling, 29);
+        std::uint64_t carry = 0;
+        for (std::uint64_t& limb : limbs) {
+            const std::uint64_t product = (limb << shift) + carry;
+            limb = product % Base;
+            carry = product / Base;
+        }
+        for (; carry > 0; carry /= Base)
+            limbs.push_back(carry % Base);
+    }
+    while (limbs.size() > 1 && limbs.back() == 0)
+        limbs.pop_back();
+    std::string text = std::to_string(limbs.back());
+    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
+        const std::string part = std::to_string(*limb);
+        text += std::string(9 - part.size(), '0') + part;
+    }
+    return text;
+}
+
 // The same number with one digit before the point and an exponent of at least two digits:
 // "1.23e+04", "5e-324".
 std::string ScientificText(const std::string& digits, int exponent)
@@ -214,7 +245,7 @@ std::string ShortestText(double value)
     // A whole number written in full shows its exact value, every digit, as std::to_chars does:
     // 123456789012345683968, not the shortest digits padded with zeros.
     if (decimal.exponent > 0)
-        return fmt::format("{:.0f}", value);
+        return sign + ExactWholeText(std::fabs(value));
     return sign + FixedText(digits, decimal.exponent);
 }
 
