@@ -13,13 +13,13 @@
   // label's own click event is the browser's way there and is not reported.
   document.addEventListener('click', function (event) {
     var target = event.target;
-    if (target.matches('.control input, .control button') && Module.userClicks)
+    if (target.matches('input, button') && placeOf(target) >= 0 && Module.userClicks)
       Module.userClicks(placeOf(target));
   });
 
   document.addEventListener('input', function (event) {
     var target = event.target;
-    if (target.matches('.control input[type=text]') && Module.userEdits)
+    if (target.matches('input[type=text]') && placeOf(target) >= 0 && Module.userEdits)
       Module.userEdits(placeOf(target), target.value);
   });
 
@@ -31,8 +31,14 @@
     });
   });
 
-  // Served from a web server, the page keeps its own files for use offline and can be installed;
-  // opened from a file it needs neither.
-  if ('serviceWorker' in navigator && location.protocol !== 'file:')
-    navigator.serviceWorker.register('service-worker.js');
+  // Served from a web server, the page can be installed, and keeps its own files for use offline.
+  // Opened from a file it needs neither, and a browser refuses a file page its manifest.
+  if (location.protocol !== 'file:') {
+    var manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'quadrell.webmanifest';
+    document.head.append(manifest);
+    if ('serviceWorker' in navigator)
+      navigator.serviceWorker.register('service-worker.js');
+  }
 })();
