@@ -68,7 +68,14 @@ WebWindow::WebWindow(val form, val liveRegion) : liveRegion_(std::move(liveRegio
     for (const design::Control& control : design::Form1Controls)
         controls_.push_back(web::MakeControl(form, descriptions, control));
     form.call<void>("append", descriptions);
-    document.set("title", std::string(design::Form1.caption));
+    // The window's caption is the page's title and, for screen readers that list a page's
+    // headings, its heading; the window shows none.
+    const std::string caption(design::Form1.caption);
+    document.set("title", caption);
+    val heading = document.call<val>("createElement", val("h1"));
+    heading.set("className", "heading");
+    heading.set("textContent", caption);
+    form.call<void>("prepend", heading);
     document["documentElement"].set("lang", design::LanguageOfLocale(userLocale()) == design::SpokenLanguage::Italian ? "it" : "en");
 }
 
