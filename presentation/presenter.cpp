@@ -29,6 +29,9 @@ Presenter::Presenter(WindowState& state, WindowView& view)
     : state_(state), view_(view), language_(design::LanguageOfLocale(view.userLocale())),
       scheme_(view.desktopScheme())
 {
+    // The view reports to this presenter from now on; its reports while the state is first shown
+    // change nothing, since the view shows only what the state holds.
+    view_.presenter_ = this;
     for (int k = 0; k < BoxCount; ++k)
         view_.showChecked(BitBoxControl(k), state_.box(k).value == 1);
     view_.showText(BinaryDisplay, state_.label1());
@@ -39,8 +42,6 @@ Presenter::Presenter(WindowState& state, WindowView& view)
     for (const Control& control : design::Form1Controls)
         describe(control);
     view_.nameAction(ClearButton, design::PressActionName(language_));
-
-    view_.presenter_ = this;
     state_.setObserver(this);
 }
 

@@ -10,17 +10,15 @@
 #include <benchmark/benchmark.h>
 
 #include "form1.h"
-#include "handlers.h"
+#include "program.h"
 #include "qt_design.h"
-#include "window_state.h"
 
 namespace {
 
 void TypeTwoFiveFiveThroughWidgets(benchmark::State& bench)
 {
-    quadrell::WindowState state;
-    quadrell::BindHandlers(state, quadrell::NumberFormat{});
-    quadrell::Form1 window(state);
+    quadrell::Form1 window;
+    quadrell::Program program(window);
     window.show();
     QApplication::processEvents();
     auto* text1 = window.findChild<QLineEdit*>(QStringLiteral("Text1"));

@@ -1,87 +1,66 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <memory>
 
 #include <QWidget>
 
-#include "bit_box.h"
-#include "colour_policy.h"
 #include "form_design.h"
-#include "narration.h"
-#include "state_observer.h"
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "window_view.h"
 
 namespace quadrell {
 
 class Announcer;
-class BitCheckBox;
-class ColouredButton;
-class OutlineShape;
-class WindowState;
 
-// The Quadrell window: shows a WindowState and turns the user's clicks and edits into its
-// notifications. It keeps no state or rules of its own; whatever the state stores, it repaints.
-class Form1 : public QWidget, private StateObserver {
+// The Quadrell window: a native Qt widget for each control of the design, painted and spoken as
+// its presenter says. Its event handlers only report the user's clicks and edits to the presenter.
+class Form1 : public QWidget, public WindowView {
     Q_OBJECT
 
 public:
-    explicit Form1(WindowState& state, QWidget* parent = nullptr);
+    explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
+
+    // WindowView
+    std::string userLocale() const override;
+    NumberFormat userNumberFormat() const override;
+    design::DesktopScheme desktopScheme() const override;
+    std::string shownText(const design::Control& control) const override;
+    void showText(const design::Control& control, std::string_view text) override;
+    void showChecked(const design::Control& box, bool checked) override;
+    void showColours(const design::Control& control, const design::ControlColours& colours) override;
+    void showFrame(const design::Control& control, std::optional<Colour> colour) override;
+    void describe(const design::Control& control, std::string_view description) override;
+    void nameAction(const design::Control& button, std::string_view actionName) override;
+    void announce(const design::Control& acting, std::string_view words) override;
 
 signals:
     // Screen readers were told these words, the outcome of the user's last action.
     void announced(const QString& words);
 
 private:
-    void createControls();
     QWidget* createControl(const design::Control& control);
-    BitCheckBox* createBitBox(const design::Control& control);
-    QLabel* createLabel(const design::Control& control);
-    QLineEdit* createEntry(const design::Control& control);
-    ColouredButton* createButton(const design::Control& control);
+    QWidget* createBitBox(const design::Control& control);
+    QWidget* createLabel(const design::Control& control);
+    QWidget* createEntry(const design::Control& control);
+    QWidget* createButton(const design::Control& control);
     void linkEntriesToCaptions();
     void chainFocusOrder();
 
-    // The desktop's colours and font, through the shared colour policy and font fitting.
+    // The desktop's colours and font: a new theme, a dark style or another default font repaint the
+    // controls at once.
     void changeEvent(QEvent* event) override;
-    void applyDesktopColours();
-    void applyColours(const design::Control& control);
     void applyDesktopFont();
 
-    void showBoxValue(int k);
-    void showBoxColour(int k);
-    void describeBoxes();
-    QString descriptionOf(const design::Control& control) const;
-
-    // Delivers a user's action to the state, then tells screen readers its outcome.
-    void act(design::UserAction action, const std::function<void()>& deliver);
-
-    // StateObserver: the state changed; repaint the control concerned.
-    void boxValueChanged(int k) override { showBoxValue(k); }
-    void boxColourChanged(int k) override
+    QWidget* widget(const design::Control& control) const { return widgets_[design::PlaceOf(control)]; }
+    template <typename Widget>
+    Widget* widget(const design::Control& control) const
     {
-        showBoxColour(k);
-        describeBoxes();
+        return static_cast<Widget*>(widget(control));
     }
-    void label1Changed() override;
-    void label3Changed() override;
-    void text1Changed() override;
-    void text2Changed() override;
 
-    WindowState& state_;
-    std::array<BitCheckBox*, BoxCount> bitBoxes_{};
-    QLabel* label1_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    QLineEdit* text2_ = nullptr;
-    ColouredButton* command1_ = nullptr;
-    OutlineShape* shape1_ = nullptr;
-    design::DesktopScheme scheme_{};  // read from the palette once per change
+    // One widget per row of the design table, in its order.
+    std::array<QWidget*, design::Form1Controls.size()> widgets_{};
     std::unique_ptr<Announcer> announcer_;
 };
 

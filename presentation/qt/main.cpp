@@ -6,11 +6,9 @@
 #include "application_start.h"
 #include "display_check.h"
 #include "form1.h"
-#include "handlers.h"
+#include "program.h"
 #include "qt_design.h"
-#include "user_number_format.h"
 #include "version.h"
-#include "window_state.h"
 
 int main(int, char* argv[])
 {
@@ -32,10 +30,8 @@ int main(int, char* argv[])
     QApplication::setWindowIcon(icon);
     quadrell::RegisterFontSubstitutes();
 
-    quadrell::WindowState state;
-    quadrell::BindHandlers(state, quadrell::UserNumberFormat());
-    quadrell::Form1 window(state);
-    state.loadForm1();
+    quadrell::Form1 window;
+    quadrell::Program program(window);
     window.show();
     return QApplication::exec();
 }

@@ -5,7 +5,7 @@
 #include <QApplication>
 
 #include "form1.h"
-#include "handlers.h"
+#include "program.h"
 #include "qt_design.h"
 #include "window_state.h"
 
@@ -18,12 +18,11 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     quadrell::RegisterFontSubstitutes();
 
-    quadrell::WindowState state;
-    quadrell::BindHandlers(state, quadrell::NumberFormat{});
-    quadrell::Form1 window(state);
+    quadrell::Form1 window;
+    quadrell::Program program(window);
     window.show();
-    state.userEditsText1("77");
-    state.userEditsText2("4");
+    program.state().userEditsText1("77");
+    program.state().userEditsText2("4");
     QApplication::processEvents();
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

@@ -10,10 +10,8 @@
 
 #include "accessibility_library.h"
 #include "control_ids.h"
-#include "spoken_words.h"
 #include "subclass.h"
 #include "text_conversion.h"
-#include "user_language.h"
 
 namespace quadrell::win32 {
 
@@ -26,10 +24,12 @@ bool IsSelf(const VARIANT& child)
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-// What a control says as its description: its own words, or the announcement it holds.
+// What a control says as its description: its own words, or the announcement it holds; and the
+// name of its default action, for a button.
 struct SpokenDescription {
     std::wstring own;
     std::optional<std::wstring> announced;  // until the focus next arrives on the control
+    std::wstring action;
     const std::wstring& current() const { return announced ? *announced : own; }
 };
 
@@ -196,7 +196,8 @@ public:
     {
         if (!IsSelf(child) || !isButton())
             return standard_->get_accDefaultAction(child, action);
-        return text(Widen(design::PressActionName(UserSpokenLanguage())), action);
+        const auto held = Descriptions().find(window_);
+        return text(held == Descriptions().end() ? std::wstring() : held->second.action, action);
     }
     HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
     {
@@ -300,6 +301,11 @@ bool SetDescription(HWND control, const std::wstring& description)
         return false;
     own = description;
     return true;
+}
+
+void SetActionName(HWND control, const std::wstring& name)
+{
+    Descriptions()[control].action = name;
 }
 
 void Announce(HWND control, const std::wstring& words)

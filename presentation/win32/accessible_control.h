@@ -14,6 +14,9 @@ void MakeAccessible(HWND control);
 // true when that changed.
 bool SetDescription(HWND control, const std::wstring& description);
 
+// Sets the name of a button's default action, as screen readers offer it.
+void SetActionName(HWND control, const std::wstring& name);
+
 // Makes `control`, which has the focus, say `words` as its description until the focus leaves it
 // or arrives again, and tells screen readers that its description changed: the way to have them say
 // an outcome without moving the focus.

@@ -10,11 +10,10 @@
 #include "control_ids.h"
 #include "desktop_scheme.h"
 #include "display_dpi.h"
-#include "narration.h"
+#include "presenter.h"
 #include "subclass.h"
 #include "text_conversion.h"
-#include "user_language.h"
-#include "window_state.h"
+#include "user_number_format.h"
 
 namespace quadrell::win32 {
 
@@ -24,16 +23,13 @@ namespace {
 // the labels that take the window's own background.
 constexpr DWORD FrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// Where the decimal entry keeps the procedure its mouse clicks pass on to.
-constexpr wchar_t Text1ClickProperty[] = L"Quadrell.Text1Click";
+// Where an entry keeps the procedure its mouse clicks pass on to.
+constexpr wchar_t EntryClickProperty[] = L"Quadrell.EntryClick";
 
-// Shows the stored text in an entry that does not already show it: setting an edit control's
-// text moves its caret, so the user's own edit is not echoed back.
-void ShowEntryText(HWND entry, const std::string& stored)
+// The design's control that `child` shows; nullptr for any other window.
+const design::Control* DesignOf(HWND child)
 {
-    const std::wstring text = Widen(stored);
-    if (WindowText(entry) != text)
-        SetWindowTextW(entry, text.c_str());
+    return ControlOfId(GetDlgCtrlID(child));
 }
 
 // The window class and style of each kind of control.
@@ -60,11 +56,8 @@ NativeKind NativeKindOf(const design::Control& control)
 
 }  // namespace
 
-Form1Window::Form1Window(WindowState& state) : state_(state) {}
-
 Form1Window::~Form1Window()
 {
-    state_.setObserver(nullptr);
     if (window_)
         DestroyWindow(window_);
 }
@@ -83,7 +76,6 @@ bool Form1Window::create(HINSTANCE instance)
     if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return false;
 
-    scheme_ = ReadDesktopScheme();
     gdi_ = std::make_unique<GdiResources>(SystemDpi());
 
     // The design fixes the client area; the frame grows around it.
@@ -105,7 +97,6 @@ bool Form1Window::create(HINSTANCE instance)
         OffsetRect(&sized, place.left - sized.left, place.top - sized.top);
         onDpiChanged(dotsPerInch, sized);
     }
-    state_.setObserver(this);
     return true;
 }
 
@@ -122,10 +113,7 @@ void Form1Window::createControls(HINSTANCE instance)
         createControl(instance, each);
     }
 
-    HWND text1 = control(design::Name::Text1);
-    SendMessageW(text1, EM_LIMITTEXT, static_cast<WPARAM>(design::Find(design::Name::Text1).maxLength), 0);
-    Subclass(text1, Text1ClickProperty, Text1Proc);
-    SetFocus(control(design::Name::Check1, 0));
+    SetFocus(controls_.front());
 }
 
 void Form1Window::createControl(HINSTANCE instance, const design::Control& control)
@@ -137,11 +125,15 @@ void Form1Window::createControl(HINSTANCE instance, const design::Control& contr
     HWND created = CreateWindowExW(
         kind.extendedStyle, kind.windowClass, Widen(control.caption).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
         gdi_->pixels(b.left), gdi_->pixels(b.top), gdi_->pixels(b.width), gdi_->pixels(b.height), window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control.name, control.index))), instance, nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control))), instance, nullptr);
     SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(control)), FALSE);
     MakeAccessible(created);
-    SetDescription(created, Widen(design::DescriptionOf(UserSpokenLanguage(), state_, control)));
-    controls_[static_cast<std::size_t>(ControlId(control.name, control.index) - FirstControlId)] = created;
+    if (control.kind == design::Kind::TextEntry) {
+        if (control.maxLength > 0)
+            SendMessageW(created, EM_LIMITTEXT, static_cast<WPARAM>(control.maxLength), 0);
+        Subclass(created, EntryClickProperty, EntryProc);
+    }
+    controls_[design::PlaceOf(control)] = created;
 }
 
 HFONT Form1Window::fontOf(const design::Control& control)
@@ -155,21 +147,11 @@ void Form1Window::placeControls()
         if (each.kind == design::Kind::Shape)
             continue;
         const design::Rect& b = each.bounds;
-        HWND placed = control(each.name, each.index);
+        HWND placed = control(each);
         SetWindowPos(placed, nullptr, gdi_->pixels(b.left), gdi_->pixels(b.top), gdi_->pixels(b.width),
                      gdi_->pixels(b.height), SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(placed, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(each)), TRUE);
     }
-}
-
-HWND Form1Window::control(design::Name name, int index) const
-{
-    return controls_[static_cast<std::size_t>(ControlId(name, index) - FirstControlId)];
-}
-
-const design::Control* Form1Window::designOf(HWND control) const
-{
-    return ControlOfId(GetDlgCtrlID(control));
 }
 
 LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -183,17 +165,17 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND window, UINT message, WPARAM wPara
     return self ? self->handle(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Form1Window::Text1Proc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK Form1Window::EntryProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const LRESULT result = CallSubclassed(Text1ClickProperty, edit, message, wParam, lParam);
+    const LRESULT result = CallSubclassed(EntryClickProperty, edit, message, wParam, lParam);
     if (message == WM_LBUTTONUP) {
         auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(GetParent(edit), GWLP_USERDATA));
         // A mouse click: the left button released inside the entry. Focus by Tab is no click.
         RECT inside;
         GetClientRect(edit, &inside);
         const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (PtInRect(&inside, at))
-            self->act(edit, design::UserAction::ClicksText1, [self] { self->state_.userClicksText1(); });
+        if (PtInRect(&inside, at) && self->presented())
+            self->presenter().userClicks(*DesignOf(edit));
     }
     return result;
 }
@@ -202,7 +184,7 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
-        onCommand(LOWORD(wParam), HIWORD(wParam));
+        onCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -237,7 +219,6 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_DESTROY:
-        state_.setObserver(nullptr);
         window_ = nullptr;
         PostQuitMessage(0);
         return 0;
@@ -246,54 +227,25 @@ LRESULT Form1Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void Form1Window::onCommand(int id, int code)
+void Form1Window::onCommand(HWND from, int code)
 {
-    if (id >= ControlId(design::Name::Check1, 0) && id <= ControlId(design::Name::Check1, BoxCount - 1)) {
-        // BN_CLICKED comes from the mouse and the space bar, never from BM_SETCHECK.
-        if (code == BN_CLICKED)
-            state_.userClicksBox(id - ControlId(design::Name::Check1, 0));
-    } else if (id == ControlId(design::Name::Command1)) {
-        if (code == BN_CLICKED)
-            act(control(design::Name::Command1), design::UserAction::ClicksCommand1,
-                [this] { state_.userClicksCommand1(); });
-    } else if (code == EN_CHANGE) {
-        onEntryChanged(id);
-    }
-}
-
-void Form1Window::onEntryChanged(int id)
-{
-    // Edit controls report programmatic changes, and sometimes a keystroke the length limit
-    // refused, just like typing: only text that differs from the stored text is a user's edit.
-    const bool isText1 = id == ControlId(design::Name::Text1);
-    HWND entry = GetDlgItem(window_, id);
-    const std::string text = Narrow(WindowText(entry));
-    if (text == (isText1 ? state_.text1() : state_.text2()))
+    const design::Control* control = DesignOf(from);
+    if (!control || !presented())
         return;
-    if (isText1)
-        act(entry, design::UserAction::EditsText1, [this, &text] { state_.userEditsText1(text); });
-    else
-        act(entry, design::UserAction::EditsText2, [this, &text] { state_.userEditsText2(text); });
-}
-
-void Form1Window::act(HWND acting, design::UserAction action, const std::function<void()>& deliver)
-{
-    deliver();
-    // Once, after every handler the action set off has run: never once per box changed. Screen
-    // readers speak a change of the focused control's description; the focus stays where it is.
-    const std::string words = design::AnnouncementOf(UserSpokenLanguage(), state_, action);
-    if (words.empty())
-        return;
-    HWND focused = GetFocus();
-    Announce(focused && GetParent(focused) == window_ ? focused : acting, Widen(words));
+    // BN_CLICKED comes from the mouse and the space bar, never from BM_SETCHECK. An edit control
+    // reports every change of its text, the program's own included; the presenter tells them apart.
+    if (code == BN_CLICKED)
+        presenter().userClicks(*control);
+    else if (code == EN_CHANGE)
+        presenter().userEdits(*control, Narrow(WindowText(from)));
 }
 
 LRESULT Form1Window::onControlColour(UINT message, HDC dc, HWND control)
 {
-    const design::Control* design = designOf(control);
+    const design::Control* design = DesignOf(control);
     if (!design)
         return DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
-    const design::ControlColours colours = coloursOf(*design);
+    const design::ControlColours& colours = colours_[design::PlaceOf(*design)];
     SetTextColor(dc, colours.text);
     if (design->kind == design::Kind::Label && !design->background) {
         // A caption on the window's own background lets what is painted beneath show through.
@@ -304,18 +256,13 @@ LRESULT Form1Window::onControlColour(UINT message, HDC dc, HWND control)
     return reinterpret_cast<LRESULT>(gdi_->brush(colours.background));
 }
 
-design::ControlColours Form1Window::coloursOf(const design::Control& control) const
-{
-    return design::ColoursShown(control, state_, scheme_);
-}
-
 void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)
 {
     // A plain push button ignores any brush, so "Cancella" draws its own coloured face.
-    const design::Control& button = design::Find(design::Name::Command1);
+    const design::Control& button = *DesignOf(item.hwndItem);
     RECT face = item.rcItem;
     const design::ButtonLook look = design::ButtonLookOf((item.itemState & ODS_SELECTED) != 0);
-    const design::ControlColours colours = coloursOf(button);
+    const design::ControlColours& colours = colours_[design::PlaceOf(button)];
     FillRect(item.hDC, &face, gdi_->brush(colours.background));
     DrawEdge(item.hDC, &face, look.edge == design::Edge::Sunk ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
 
@@ -338,22 +285,24 @@ void Form1Window::onDrawButton(const DRAWITEMSTRUCT& item)
 
 void Form1Window::onPaint()
 {
-    // The outline shape: a dark-blue frame with a transparent inside, in the window's text colour
-    // where the blue would not stand out. One pixel wide at 96 dots per inch, wider with the scale,
-    // inside the shape's bounds.
+    // The outline shapes: frames with a transparent inside, one pixel wide at 96 dots per inch, wider
+    // with the scale, inside the shape's bounds.
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
-    const design::Control& shape = design::Find(design::Name::Shape1);
     const int width = std::max(1, gdi_->dotsPerInch() / 96);
-    HPEN pen = CreatePen(PS_INSIDEFRAME, width, design::OutlineColourOf(shape.outline.value_or(0), scheme_));
-    HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    const design::Rect& b = shape.bounds;
-    Rectangle(dc, gdi_->pixels(b.left), gdi_->pixels(b.top), gdi_->pixels(b.left) + gdi_->pixels(b.width),
-              gdi_->pixels(b.top) + gdi_->pixels(b.height));
+    for (const design::Control& shape : design::Form1Controls) {
+        if (shape.kind != design::Kind::Shape)
+            continue;
+        HPEN pen = CreatePen(PS_INSIDEFRAME, width, outlines_[design::PlaceOf(shape)]);
+        HGDIOBJ oldPen = SelectObject(dc, pen);
+        const design::Rect& b = shape.bounds;
+        Rectangle(dc, gdi_->pixels(b.left), gdi_->pixels(b.top), gdi_->pixels(b.left) + gdi_->pixels(b.width),
+                  gdi_->pixels(b.top) + gdi_->pixels(b.height));
+        SelectObject(dc, oldPen);
+        DeleteObject(pen);
+    }
     SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
     EndPaint(window_, &paint);
 }
 
@@ -364,12 +313,13 @@ void Form1Window::onActivate(bool active)
         focusWhenInactive_ = GetFocus();
         return;
     }
-    SetFocus(focusWhenInactive_ ? focusWhenInactive_ : control(design::Name::Check1, 0));
+    SetFocus(focusWhenInactive_ ? focusWhenInactive_ : controls_.front());
 }
 
 void Form1Window::onSchemeChanged()
 {
-    scheme_ = ReadDesktopScheme();
+    if (presented())
+        presenter().desktopSchemeChanged();
     RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
@@ -384,47 +334,77 @@ void Form1Window::onDpiChanged(int dotsPerInch, const RECT& suggested)
     RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void Form1Window::boxValueChanged(int k)
+std::string Form1Window::userLocale() const
 {
-    SendMessageW(control(design::Name::Check1, k), BM_SETCHECK, state_.box(k).value == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-    // Screen readers hear the new state.
-    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, control(design::Name::Check1, k), OBJID_CLIENT, CHILDID_SELF);
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = L"";
+    LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0);
+    return Narrow(name);
 }
 
-void Form1Window::boxColourChanged(int k)
+NumberFormat Form1Window::userNumberFormat() const
 {
-    InvalidateRect(control(design::Name::Check1, k), nullptr, TRUE);
-    // The colours mark the split; the descriptions say it. A new split changes what every box says,
-    // the boxes whose colour stays the same included.
-    for (int box = 0; box < BoxCount; ++box) {
-        HWND each = control(design::Name::Check1, box);
-        const std::wstring description
-            = Widen(design::DescriptionOf(UserSpokenLanguage(), state_, design::Find(design::Name::Check1, box)));
-        if (SetDescription(each, description))
-            NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, each, OBJID_CLIENT, CHILDID_SELF);
-    }
+    return UserNumberFormat();
 }
 
-void Form1Window::label1Changed()
+design::DesktopScheme Form1Window::desktopScheme() const
 {
-    SetWindowTextW(control(design::Name::Label1), Widen(state_.label1()).c_str());
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control(design::Name::Label1), OBJID_CLIENT, CHILDID_SELF);
+    return ReadDesktopScheme();
 }
 
-void Form1Window::label3Changed()
+std::string Form1Window::shownText(const design::Control& shown) const
 {
-    SetWindowTextW(control(design::Name::Label3), Widen(state_.label3()).c_str());
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control(design::Name::Label3), OBJID_CLIENT, CHILDID_SELF);
+    return Narrow(WindowText(control(shown)));
 }
 
-void Form1Window::text1Changed()
+void Form1Window::showText(const design::Control& shown, std::string_view text)
 {
-    ShowEntryText(control(design::Name::Text1), state_.text1());
+    HWND target = control(shown);
+    SetWindowTextW(target, Widen(text).c_str());
+    // An edit control says its new value itself; a static control's text is its name.
+    if (shown.kind == design::Kind::Label)
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, target, OBJID_CLIENT, CHILDID_SELF);
 }
 
-void Form1Window::text2Changed()
+void Form1Window::showChecked(const design::Control& box, bool checked)
 {
-    ShowEntryText(control(design::Name::Text2), state_.text2());
+    HWND target = control(box);
+    SendMessageW(target, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, target, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Form1Window::showColours(const design::Control& shown, const design::ControlColours& colours)
+{
+    colours_[design::PlaceOf(shown)] = colours;
+    if (HWND target = control(shown))
+        InvalidateRect(target, nullptr, TRUE);
+}
+
+void Form1Window::showFrame(const design::Control& shown, std::optional<Colour> colour)
+{
+    // An edit control draws its own sunken edge, which shows in every scheme.
+    if (shown.kind != design::Kind::Shape)
+        return;
+    outlines_[design::PlaceOf(shown)] = colour.value_or(0);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void Form1Window::describe(const design::Control& described, std::string_view description)
+{
+    HWND target = control(described);
+    if (target && SetDescription(target, Widen(description)))
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, target, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Form1Window::nameAction(const design::Control& button, std::string_view actionName)
+{
+    SetActionName(control(button), Widen(actionName));
+}
+
+void Form1Window::announce(const design::Control& acting, std::string_view words)
+{
+    // Screen readers speak a change of the focused control's description; the focus stays where it is.
+    HWND focused = GetFocus();
+    Announce(focused && GetParent(focused) == window_ ? focused : control(acting), Widen(words));
 }
 
 }  // namespace quadrell::win32

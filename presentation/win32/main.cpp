@@ -1,18 +1,14 @@
 #include <windows.h>
 
 #include "form1_window.h"
-#include "handlers.h"
-#include "user_number_format.h"
-#include "window_state.h"
+#include "program.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
-    quadrell::WindowState state;
-    quadrell::BindHandlers(state, quadrell::UserNumberFormat());
-    quadrell::win32::Form1Window window(state);
+    quadrell::win32::Form1Window window;
     if (!window.create(instance))
         return 1;
-    state.loadForm1();
+    quadrell::Program program(window);
     ShowWindow(window.handle(), showCommand);
     UpdateWindow(window.handle());
 

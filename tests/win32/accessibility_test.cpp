@@ -146,13 +146,15 @@ Speech ReadWindow(HWND window)
 // The words of the user's language, written out here so that a change of them shows.
 struct Words {
     const wchar_t *bitOfWeight, *inSplit, *outsideSplit, *binary, *decimal, *press;
-    const wchar_t *five, *seventySeven, *cleared, *threeInSplit;
+    const wchar_t *five, *seventySeven, *oneTwentyEight, *cleared, *threeInSplit;
 };
 constexpr Words English{L"Bit of weight ", L", in the split", L", outside the split", L"Binary value", L"Decimal value",
-                        L"Press", L"Binary 00000101, decimal 5", L"Binary 01001101, decimal 77", L"Binary 00000000, decimal empty, that is 0",
+                        L"Press", L"Binary 00000101, decimal 5", L"Binary 01001101, decimal 77",
+                        L"Binary 10000000, decimal 128", L"Binary 00000000, decimal empty, that is 0",
                         L"The first 3 bits are in the split"};
 constexpr Words Italian{L"Bit di peso ", L", nello split", L", fuori dallo split", L"Valore binario", L"Valore decimale",
-                        L"Premi", L"Binario 00000101, decimale 5", L"Binario 01001101, decimale 77", L"Binario 00000000, decimale vuoto, cioè 0",
+                        L"Premi", L"Binario 00000101, decimale 5", L"Binario 01001101, decimale 77",
+                        L"Binario 10000000, decimale 128", L"Binario 00000000, decimale vuoto, cioè 0",
                         L"I primi 3 bit sono nello split"};
 
 const Words& Said()
@@ -216,17 +218,30 @@ public:
             DispatchMessageW(&message);
         return static_cast<int>(seen_.count({event, window}));
     }
-    void clear() { seen_.clear(); }
+    // Whether `window` raised `first` before it raised `then`, among the events taken in so far.
+    bool before(DWORD first, DWORD then, HWND window) const
+    {
+        const auto at = [&](DWORD event) { return std::find(order_.begin(), order_.end(), std::pair{event, window}); };
+        return at(first) < at(then) && at(then) != order_.end();
+    }
+    void clear()
+    {
+        seen_.clear();
+        order_.clear();
+    }
 
 private:
     static void CALLBACK Record(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD)
     {
-        if (current_ && object == OBJID_CLIENT && child == CHILDID_SELF)
+        if (current_ && object == OBJID_CLIENT && child == CHILDID_SELF) {
             current_->seen_.insert({event, window});
+            current_->order_.push_back({event, window});
+        }
     }
     static inline EventLog* current_ = nullptr;
     HWINEVENTHOOK hook_ = nullptr;
     std::multiset<std::pair<DWORD, HWND>> seen_;
+    std::vector<std::pair<DWORD, HWND>> order_;
 };
 
 class AccessibilityTest : public StartedWindowTest {
@@ -267,12 +282,17 @@ TEST_F(AccessibilityTest, EveryControlSpeaksAtStartAndAfterEachChange)
 
     EventLog events(processId());
     ASSERT_TRUE(events.hooked());
-    quadrell->click(quadrell->control(Name::Check1, 0));
-    EXPECT_TRUE(events.waitFor(EVENT_OBJECT_STATECHANGE, quadrell->control(Name::Check1, 0)));
+    HWND box0 = quadrell->control(Name::Check1, 0);
+    quadrell->click(box0);
+    EXPECT_TRUE(events.waitFor(EVENT_OBJECT_STATECHANGE, box0));
     EXPECT_TRUE(events.waitFor(EVENT_OBJECT_NAMECHANGE, quadrell->control(Name::Label1)));
     EXPECT_TRUE(events.waitFor(EVENT_OBJECT_NAMECHANGE, quadrell->control(Name::Label3)));
+    // The byte is heard once, after the box's own "checked".
+    ASSERT_TRUE(events.waitFor(EVENT_OBJECT_DESCRIPTIONCHANGE, box0));
+    EXPECT_EQ(events.count(EVENT_OBJECT_DESCRIPTIONCHANGE, box0), 1);
+    EXPECT_TRUE(events.before(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, box0));
     ASSERT_TRUE(speaks(win32::ControlId(Name::Label3), L"128"));
-    expectSpeech(L"10000000", L"128", L"", "after a click on box 0");
+    expectSpeech(L"10000000", L"128", L"", "after a click on box 0", {Name::Check1, Said().oneTwentyEight});
 
     quadrell->click(quadrell->control(Name::Text1));  // empties the entry and clears the byte
     events.clear();

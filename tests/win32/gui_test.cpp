@@ -4,9 +4,11 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "heard_words.h"
 #include "remote_window.h"
 #include "started_window_test.h"
 #include "window_scenarios.h"
@@ -105,6 +107,15 @@ TEST_F(WindowsGuiTest, EachEntryFollowsItsCaption)
 // Plays a scenario of the shared table on the running program, with real input from outside.
 class WindowsScenario : public StartedWindowTest, public testing::WithParamInterface<scenarios::Scenario> {
 protected:
+    void SetUp() override
+    {
+        StartedWindowTest::SetUp();
+        ASSERT_TRUE(quadrell && quadrell->found());
+        heard = std::make_unique<HeardWords>(quadrell->window());
+        ASSERT_TRUE(heard->hooked());
+        heard->take();  // the window's activation is no step of the scenario
+    }
+
     HWND control(scenarios::Target target) const { return quadrell->control(target.name, target.index); }
 
     void act(const scenarios::Step& step)
@@ -129,7 +140,7 @@ protected:
         }
     }
 
-    scenarios::Shown shown() const
+    scenarios::Shown shown()
     {
         std::string colours;
         for (int k = 0; k < 8; ++k) {
@@ -137,7 +148,8 @@ protected:
             colours += colour == Yellow ? 'Y' : colour == LightGreen ? 'G' : '?';
         }
         return {Ascii(quadrell->boxBits()), Ascii(quadrell->text(Name::Label1)), Ascii(quadrell->text(Name::Label3)),
-                Ascii(quadrell->text(Name::Text1)), Ascii(quadrell->text(Name::Text2)), colours};
+                Ascii(quadrell->text(Name::Text1)), Ascii(quadrell->text(Name::Text2)), colours,
+                scenarios::JoinHeard(heardInStep)};
     }
 
     // Input is taken in some time after it was sent, longer on a slow machine: waits until the
@@ -147,10 +159,22 @@ protected:
         if (expected.focus) {
             EXPECT_EQ(quadrell->focusWhenItReaches(control(*expected.focus)), control(*expected.focus));
         }
-        RemoteWindow::waitUntil([&] { return scenarios::Matches(shown(), expected); });
-        RemoteWindow::settle();
+        RemoteWindow::waitUntil([&] {
+            takeHeard();
+            return scenarios::Matches(shown(), expected);
+        });
+        takeHeard();
         scenarios::ExpectMatches(shown(), expected);
     }
+
+    void takeHeard()
+    {
+        for (std::string& words : heard->take())
+            heardInStep.push_back(std::move(words));
+    }
+
+    std::unique_ptr<HeardWords> heard;
+    std::vector<std::string> heardInStep;  // what the current step made screen readers say
 };
 
 TEST_P(WindowsScenario, ShowsWhatTheTableSays)
@@ -158,6 +182,7 @@ TEST_P(WindowsScenario, ShowsWhatTheTableSays)
     const std::vector<scenarios::Step>& steps = GetParam().steps;
     for (std::size_t at = 0; at < steps.size(); ++at) {
         SCOPED_TRACE("step " + std::to_string(at + 1));
+        heardInStep.clear();
         act(steps[at]);
         expectShown(steps[at].shows);
     }

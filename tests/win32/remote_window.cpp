@@ -214,7 +214,14 @@ bool RemoteWindow::waitUntil(const std::function<bool()>& done)
 
 void RemoteWindow::settle()
 {
-    Sleep(60);
+    // Waits while taking in this thread's messages: events the program raised arrive as messages.
+    const DWORD until = GetTickCount() + 60;
+    for (DWORD now = GetTickCount(); now < until; now = GetTickCount()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, until - now, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
 }
 
 int RemoteWindow::closeAndWait()

@@ -45,7 +45,8 @@ public:
 
     // Waits, up to a few seconds, until `done` holds; true when it did.
     static bool waitUntil(const std::function<bool()>& done);
-    // Lets the window take in what was sent when nothing visible marks the end.
+    // Lets the window take in what was sent when nothing visible marks the end, and this thread take
+    // in the events the window raised meanwhile.
     static void settle();
 
     // Closes the window with its system close command; the process's exit status, or -1.
