@@ -179,6 +179,37 @@ async function contrastInEveryScheme(browser) {
   await page.close();
 }
 
+// The browser's language chooses the words and the page's language, and how the split entry reads
+// a number: "2,5" is a number in Italian, where the first two boxes turn green, and none in English.
+async function followsTheBrowsersLanguage(browserName) {
+  const seen = {};
+  for (const language of ['en-GB', 'it-IT']) {
+    const browser = await launch(browserName, language);
+    const page = await openPage(browser, pageUrl);
+    await page.click('#Text2');
+    await page.keyboard.type('2,5');
+    await settle(page);
+    seen[language] = await page.evaluate(() => ({
+      lang: document.documentElement.lang,
+      heard: document.getElementById('announcements').textContent,
+      colours: [...document.querySelectorAll('label.box')].map((box) => getComputedStyle(box).backgroundColor)
+        .filter((colour) => colour === 'rgb(192, 255, 192)').length,
+    }));
+    await browser.close();
+  }
+  const english = seen['en-GB'];
+  const italian = seen['it-IT'];
+  const problems = [];
+  if (english.lang !== 'en' || italian.lang !== 'it')
+    problems.push(`the page's lang is "${english.lang}" in English, "${italian.lang}" in Italian`);
+  if (english.heard === italian.heard)
+    problems.push(`both languages hear "${english.heard}"`);
+  if (english.colours !== 0 || italian.colours !== 2)
+    problems.push(`"2,5" marks ${english.colours} boxes in English, ${italian.colours} in Italian`);
+  report('the browser\'s language chooses the words, the page\'s lang and the number format', problems,
+    `"${english.heard}" / "${italian.heard}"`);
+}
+
 for (const browserName of chosen.length ? chosen : BrowserNames) {
   const browser = await launch(browserName);
   console.log(`${browserName} ${await browser.version()}`);
@@ -188,6 +219,7 @@ for (const browserName of chosen.length ? chosen : BrowserNames) {
   if (browserName === 'chromium')
     await contrastInEveryScheme(browser);  // Firefox's driver cannot emulate colour schemes
   await browser.close();
+  await followsTheBrowsersLanguage(browserName);
 }
 console.log(failed ? `${failed} check(s) failed` : 'Every check passed');
 process.exit(failed ? 1 : 0);
