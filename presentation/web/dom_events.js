@@ -1,8 +1,17 @@
-// The page's listeners, added to the program's script after the module (--post-js). They only
-// say which control the user acted on, by its row in the design table (the data-place of its
+// The page's side of the program, put in its script before the module (--pre-js): the elements
+// the program holds (dom.cpp names them by their place in Module.nodes), and the listeners. These
+// only say which control the user acted on, by its row in the design table (the data-place of its
 // element), and what an entry now holds; the program decides everything else.
+Module.nodes = [];
+
 (function () {
   'use strict';
+
+  // Until the program has started there is nothing to tell.
+  function tell(name, types, values) {
+    if (Module.calledRun)
+      Module.ccall(name, null, types, values);
+  }
 
   function placeOf(element) {
     var control = element.closest('[data-place]');
@@ -13,21 +22,20 @@
   // label's own click event is the browser's way there and is not reported.
   document.addEventListener('click', function (event) {
     var target = event.target;
-    if (target.matches('input, button') && placeOf(target) >= 0 && Module.userClicks)
-      Module.userClicks(placeOf(target));
+    if (target.matches('input, button') && placeOf(target) >= 0)
+      tell('quadrell_user_clicks', ['number'], [placeOf(target)]);
   });
 
   document.addEventListener('input', function (event) {
     var target = event.target;
-    if (target.matches('input[type=text]') && placeOf(target) >= 0 && Module.userEdits)
-      Module.userEdits(placeOf(target), target.value);
+    if (target.matches('input[type=text]') && placeOf(target) >= 0)
+      tell('quadrell_user_edits', ['number', 'string'], [placeOf(target), target.value]);
   });
 
   // The reader's colours: a dark scheme, or forced colours (high contrast), chosen while open.
   ['(prefers-color-scheme: dark)', '(forced-colors: active)'].forEach(function (query) {
     matchMedia(query).addEventListener('change', function () {
-      if (Module.desktopSchemeChanged)
-        Module.desktopSchemeChanged();
+      tell('quadrell_desktop_scheme_changed', [], []);
     });
   });
 

@@ -1,53 +1,64 @@
 // The page's program: builds the window in the page's form, makes the program behind it, and
-// gives the page's listeners (dom_events.js) the three ways to report what the user did.
-#include <memory>
+// gives the page's listeners (dom_events.js) the ways to report what the user did.
+#include <string>
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+#include <emscripten/emscripten.h>
+#include <emscripten/html5.h>
 
+#include "dom.h"
 #include "program.h"
 #include "web_window.h"
 
 namespace {
 
-using emscripten::val;
-
-// The page holds one window for as long as it is open.
+// The page holds one window, and the program behind it, for as long as it is open.
 quadrell::WebWindow* TheWindow = nullptr;
-
-void UserClicks(int place)
-{
-    TheWindow->userClicks(static_cast<std::size_t>(place));
-}
-
-void UserEdits(int place, const std::string& text)
-{
-    TheWindow->userEdits(static_cast<std::size_t>(place), text);
-}
-
-void DesktopSchemeChanged()
-{
-    TheWindow->desktopSchemeChanged();
-}
 
 }  // namespace
 
-EMSCRIPTEN_BINDINGS(quadrell_page)
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void quadrell_user_clicks(int place)
 {
-    emscripten::function("userClicks", &UserClicks);
-    emscripten::function("userEdits", &UserEdits);
-    emscripten::function("desktopSchemeChanged", &DesktopSchemeChanged);
+    if (TheWindow && place >= 0)
+        TheWindow->userClicks(static_cast<std::size_t>(place));
 }
+
+EMSCRIPTEN_KEEPALIVE void quadrell_user_edits(int place, const char* text)
+{
+    if (TheWindow && place >= 0)
+        TheWindow->userEdits(static_cast<std::size_t>(place), text);
+}
+
+EMSCRIPTEN_KEEPALIVE void quadrell_desktop_scheme_changed()
+{
+    if (TheWindow)
+        TheWindow->desktopSchemeChanged();
+}
+
+}  // extern "C"
 
 int main()
 {
-    val document = val::global("document");
-    static quadrell::WebWindow window(document.call<val>("getElementById", val("Form1")),
-                                      document.call<val>("getElementById", val("announcements")));
-    static quadrell::Program program(window);
+    using namespace quadrell;
+    static WebWindow window(web::ElementById("Form1"), web::ElementById("announcements"));
+    static Program program(window);
+    window.whenNumberFormatRead([] { program.numberFormatChanged(); });
     TheWindow = &window;
     // The first control in the focus order has it, as in the desktop windows.
-    document.call<val>("getElementById", val("Check1_0")).call<void>("focus");
-    document["documentElement"]["dataset"].set("ready", true);
+    for (const design::Control& control : design::Form1Controls) {
+        if (design::TakesFocus(control)) {
+            web::Focus(web::ElementById(web::ElementId(control)));
+            break;
+        }
+    }
+    web::SetDataset(web::RootElement(), "ready", "true");
+    // Once the first frame is drawn, the number format the page opened without.
+    emscripten_request_animation_frame(
+        [](double, void*) {
+            emscripten_set_timeout([](void*) { TheWindow->readNumberFormat(); }, 0, nullptr);
+            return EM_FALSE;
+        },
+        nullptr);
     return 0;
 }

@@ -1,12 +1,11 @@
 #include "web_controls.h"
 
+#include <cmath>
 #include <string>
 
 namespace quadrell::web {
 
 namespace {
-
-using emscripten::val;
 
 // The faces the Qt window substitutes for the design's, in its order, then the browser's own sans
 // face. No font file is embedded: the page uses what the reader's system has.
@@ -16,16 +15,6 @@ constexpr const char* SubstituteFaces = "\"Liberation Sans\", Arial, sans-serif"
 // the classic dialogs use, as in the decimal entry.
 constexpr double DefaultPoints = 8.25;
 
-val Document()
-{
-    return val::global("document");
-}
-
-val Make(const char* tag)
-{
-    return Document().call<val>("createElement", val(tag));
-}
-
 std::string Pixels(int twips)
 {
     return std::to_string(design::ToPixels(twips, design::TwipsPerInch / design::TwipsPerPixelAt96Dpi)) + "px";
@@ -33,81 +22,81 @@ std::string Pixels(int twips)
 
 // The design's place and size, as custom properties: the page's style sheet places the controls
 // with them at the design's width and lets them flow where the page is narrower.
-void Place(val area, const design::Rect& bounds)
+void Place(Node area, const design::Rect& bounds)
 {
-    val style = area["style"];
-    style.call<void>("setProperty", val("--left"), val(Pixels(bounds.left)));
-    style.call<void>("setProperty", val("--top"), val(Pixels(bounds.top)));
-    style.call<void>("setProperty", val("--width"), val(Pixels(bounds.width)));
-    style.call<void>("setProperty", val("--height"), val(Pixels(bounds.height)));
+    SetStyle(area, "--left", Pixels(bounds.left));
+    SetStyle(area, "--top", Pixels(bounds.top));
+    SetStyle(area, "--width", Pixels(bounds.width));
+    SetStyle(area, "--height", Pixels(bounds.height));
 }
 
-void SetFont(val area, const design::Control& control)
+void SetFont(Node area, const design::Control& control)
 {
     const design::Font font = control.font.value_or(design::Font{design::ClassicFace, DefaultPoints, false});
-    val style = area["style"];
-    style.set("fontFamily", "\"" + std::string(font.face) + "\", " + SubstituteFaces);
-    style.set("fontSize", std::to_string(font.points) + "pt");
-    style.set("fontWeight", font.bold ? "bold" : "normal");
-    style.set("textAlign", control.alignment == design::Alignment::Centre ? "center" : "left");
+    SetStyle(area, "font-family", "\"" + std::string(font.face) + "\", " + SubstituteFaces);
+    // Hundredths of a point, divided by the browser: 8.25 pt is "calc(825pt / 100)".
+    SetStyle(area, "font-size", "calc(" + std::to_string(std::lround(font.points * 100)) + "pt / 100)");
+    SetStyle(area, "font-weight", font.bold ? "bold" : "normal");
+    SetStyle(area, "text-align", control.alignment == design::Alignment::Centre ? "center" : "left");
 }
 
-val MakeBitBox(const design::Control& control, ControlElements& made)
+Node MakeBitBox(const design::Control& control, ControlElements& made)
 {
-    val label = Make("label");
-    val box = Make("input");
-    box.set("type", "checkbox");
-    val caption = Make("span");
-    caption.set("textContent", std::string(control.caption));
-    label.call<void>("append", box, caption);
+    Node label = CreateElement("label");
+    Node box = CreateElement("input");
+    SetProperty(box, "type", "checkbox");
+    Node caption = CreateElement("span");
+    SetProperty(caption, "textContent", std::string(control.caption));
+    Append(label, box);
+    Append(label, caption);
     made.native = box;
     return label;
 }
 
-val MakeLabel(const design::Control& control, ControlElements& made)
+Node MakeLabel(const design::Control& control, ControlElements& made)
 {
     // A caption of an entry is that entry's label: screen readers name the entry by it, and a
     // click on it puts the focus there.
     const bool caption = design::IsEntryCaption(control.name);
-    val label = Make(caption ? "label" : "div");
-    label.set("textContent", std::string(control.caption));
+    Node label = CreateElement(caption ? "label" : "div");
+    SetProperty(label, "textContent", std::string(control.caption));
     for (const design::CaptionLink& link : design::EntryCaptions)
         if (link.label == control.name)
-            label.set("htmlFor", ElementId(design::Find(link.entry)));
+            SetProperty(label, "htmlFor", ElementId(design::Find(link.entry)));
     made.native = label;
     return label;
 }
 
-val MakeEntry(const design::Control& control, ControlElements& made)
+Node MakeEntry(const design::Control& control, ControlElements& made)
 {
-    val entry = Make("input");
-    entry.set("type", "text");
-    entry.set("autocomplete", "off");
-    entry.set("spellcheck", false);
+    Node entry = CreateElement("input");
+    SetProperty(entry, "type", "text");
+    SetProperty(entry, "autocomplete", "off");
+    SetFlag(entry, "spellcheck", false);
     if (control.maxLength > 0)
-        entry.set("maxLength", control.maxLength);  // stops typing and pasting alike
+        SetNumber(entry, "maxLength", control.maxLength);  // stops typing and pasting alike
     made.native = entry;
     return entry;
 }
 
-val MakeButton(const design::Control& control, ControlElements& made)
+Node MakeButton(const design::Control& control, ControlElements& made)
 {
-    val button = Make("button");
-    button.set("type", "button");
-    button.set("textContent", std::string(control.caption));
+    Node button = CreateElement("button");
+    SetProperty(button, "type", "button");
+    SetProperty(button, "textContent", std::string(control.caption));
     made.native = button;
     return button;
 }
 
-val MakeShape(ControlElements& made)
+Node MakeShape(ControlElements& made)
 {
-    val shape = Make("div");
-    shape.call<void>("setAttribute", val("aria-hidden"), val("true"));  // a frame, nothing to read
+    Node shape = CreateElement("div");
+    SetAttribute(shape, "aria-hidden", "true");  // a frame, nothing to read
     made.native = shape;
     return shape;
 }
 
-val MakeArea(const design::Control& control, ControlElements& made)
+Node MakeArea(const design::Control& control, ControlElements& made)
 {
     switch (control.kind) {
     case design::Kind::CheckBox: return MakeBitBox(control, made);
@@ -138,18 +127,18 @@ std::string ElementId(const design::Control& control)
     return design::ObjectName(control);
 }
 
-ControlElements MakeControl(val form, val descriptions, const design::Control& control)
+ControlElements MakeControl(Node form, Node descriptions, const design::Control& control)
 {
-    ControlElements made{val::undefined(), val::undefined(), Make("span")};
+    ControlElements made{0, 0, CreateElement("span")};
     made.area = MakeArea(control, made);
-    made.native.set("id", ElementId(control));
-    made.area.set("className", KindClass(control.kind));
-    made.area["dataset"].set("place", static_cast<int>(design::PlaceOf(control)));
+    SetProperty(made.native, "id", ElementId(control));
+    SetProperty(made.area, "className", KindClass(control.kind));
+    SetDataset(made.area, "place", std::to_string(design::PlaceOf(control)));
     Place(made.area, control.bounds);
     SetFont(made.area, control);
-    made.description.set("id", ElementId(control) + "-description");
-    descriptions.call<void>("append", made.description);
-    form.call<void>("append", made.area);
+    SetProperty(made.description, "id", ElementId(control) + "-description");
+    Append(descriptions, made.description);
+    Append(form, made.area);
     return made;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include <emscripten/val.h>
-
+#include "dom.h"
 #include "form_design.h"
 #include "web_controls.h"
 #include "window_view.h"
@@ -14,18 +15,26 @@ namespace quadrell {
 
 // The Quadrell window as a web page: one native HTML element per row of the design table, built
 // in the page's form element, and the WindowView a presenter shows the program in. It decides
-// nothing: the page's listeners (dom_events.js) report what the user did through the three
-// functions below, and it shows what the presenter tells it.
+// nothing: the page's listeners (dom_events.js) report what the user did through the functions
+// below, and it shows what the presenter tells it.
 class WebWindow : public WindowView {
 public:
-    // Builds the controls inside `form`; `liveRegion` is where announcements are spoken from.
-    WebWindow(emscripten::val form, emscripten::val liveRegion);
+    // Builds the controls inside the element `form`; `liveRegion` is where announcements are
+    // spoken from.
+    WebWindow(web::Node form, web::Node liveRegion);
 
     // What the user did to the control in row `place` of the design table.
     void userClicks(std::size_t place);
     void userEdits(std::size_t place, const std::string& text);
     // The browser's colour scheme or forced colours changed.
     void desktopSchemeChanged();
+
+    // Reads the browser's number format, if it has not been read yet, and tells `changed`.
+    // Browsers take tens of milliseconds to start their number formatting, so the page opens
+    // without it and reads it once the first frame is drawn, or at the user's first edit if that
+    // comes sooner. No number is read before: the displays only ever show whole numbers.
+    void readNumberFormat();
+    void whenNumberFormatRead(std::function<void()> changed) { numberFormatRead_ = std::move(changed); }
 
     std::string userLocale() const override;
     NumberFormat userNumberFormat() const override;
@@ -42,13 +51,13 @@ public:
     void announce(const design::Control& acting, std::string_view words) override;
 
 private:
-    static constexpr std::size_t ControlCount = design::Form1Controls.size();
-
-    // The elements of `control`: handles, shared with the page, that a copy leaves the same.
-    web::ControlElements elementsOf(const design::Control& control) const;
+    const web::ControlElements& elementsOf(const design::Control& control) const;
 
     std::vector<web::ControlElements> controls_;  // in the design table's order
-    emscripten::val liveRegion_;
+    web::Node liveRegion_;
+    std::string language_;
+    std::optional<NumberFormat> numberFormat_;
+    std::function<void()> numberFormatRead_;
 };
 
 }  // namespace quadrell
