@@ -10,6 +10,9 @@ EM_JS(int, js_document, (int root), {
 EM_JS(int, js_create_element, (const char* tag), {
     return Module.nodes.push(document.createElement(UTF8ToString(tag))) - 1;
 });
+EM_JS(int, js_create_fragment, (), {
+    return Module.nodes.push(document.createDocumentFragment()) - 1;
+});
 EM_JS(int, js_element_by_id, (const char* id), {
     return Module.nodes.push(document.getElementById(UTF8ToString(id))) - 1;
 });
@@ -59,15 +62,18 @@ EM_JS(void, js_decimal_separator, (const char* language, char* buffer, int size)
     var decimal = parts.find(function (part) { return part.type === 'decimal'; });
     stringToUTF8(decimal ? decimal.value : "", buffer, size);
 });
-// A system colour as the browser computes it, "rgb(18, 18, 18)", as 0x00BBGGRR.
-EM_JS(unsigned, js_system_colour, (const char* name), {
-    var probe = document.createElement('span');
+// System colours as the browser computes them, "rgb(18, 18, 18)", as 0x00BBGGRR: one probe,
+// which the browser styles alone.
+EM_JS(void, js_system_colours, (const char* names, unsigned* colours), {
+    var probe = document.createElement("span");
     probe.hidden = true;
-    probe.style.color = UTF8ToString(name);
     document.body.append(probe);
-    var parts = getComputedStyle(probe).color.match(/[0-9]+/g).map(Number);
+    UTF8ToString(names).split(",").forEach(function (name, n) {
+        probe.style.color = name;
+        var parts = getComputedStyle(probe).color.match(/[0-9]+/g).map(Number);
+        HEAPU32[(colours >> 2) + n] = (parts[0] | parts[1] << 8 | parts[2] << 16) >>> 0;
+    });
     probe.remove();
-    return (parts[0] | parts[1] << 8 | parts[2] << 16) >>> 0;
 });
 EM_JS(int, js_media_matches, (const char* query), {
     return matchMedia(UTF8ToString(query)).matches ? 1 : 0;
@@ -103,6 +109,11 @@ Node RootElement()
 Node CreateElement(std::string_view tag)
 {
     return js_create_element(CString(tag));
+}
+
+Node CreateFragment()
+{
+    return js_create_fragment();
 }
 
 Node ElementById(std::string_view id)
@@ -187,9 +198,9 @@ std::string DecimalSeparator(std::string_view language)
     return separator;
 }
 
-Colour SystemColour(std::string_view name)
+void SystemColours(std::string_view names, Colour* colours)
 {
-    return js_system_colour(CString(name));
+    js_system_colours(CString(names), colours);
 }
 
 bool MediaMatches(std::string_view query)

@@ -15,6 +15,7 @@ using Node = int;
 Node Document();
 Node RootElement();  // <html>
 Node CreateElement(std::string_view tag);
+Node CreateFragment();  // where elements are put together before they join the page, at once
 Node ElementById(std::string_view id);
 void Append(Node parent, Node child);
 void Prepend(Node parent, Node child);
@@ -35,7 +36,8 @@ void SetDataset(Node element, std::string_view name, std::string_view value);
 // The browser's settings.
 std::string BrowserLanguage();                            // "it-IT"
 std::string DecimalSeparator(std::string_view language);  // "," for "it-IT"
-Colour SystemColour(std::string_view name);               // a CSS system colour, "Canvas", as now shown
+// CSS system colours as now shown, each of `names` ("Canvas,CanvasText") into `colours` in order.
+void SystemColours(std::string_view names, Colour* colours);
 bool MediaMatches(std::string_view query);                // "(forced-colors: active)"
 
 }  // namespace quadrell::web

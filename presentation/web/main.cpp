@@ -45,13 +45,7 @@ int main()
     static Program program(window);
     window.whenNumberFormatRead([] { program.numberFormatChanged(); });
     TheWindow = &window;
-    // The first control in the focus order has it, as in the desktop windows.
-    for (const design::Control& control : design::Form1Controls) {
-        if (design::TakesFocus(control)) {
-            web::Focus(web::ElementById(web::ElementId(control)));
-            break;
-        }
-    }
+    window.show();
     web::SetDataset(web::RootElement(), "ready", "true");
     // Once the first frame is drawn, the number format the page opened without.
     emscripten_request_animation_frame(

@@ -1,5 +1,6 @@
 #include "web_window.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -23,23 +24,36 @@ std::string CssColour(Colour colour)
 }  // namespace
 
 WebWindow::WebWindow(web::Node form, web::Node liveRegion)
-    : liveRegion_(liveRegion), language_(web::BrowserLanguage())
+    : form_(form), controlsToShow_(web::CreateFragment()), liveRegion_(liveRegion), language_(web::BrowserLanguage())
 {
+    // The controls are put together aside and join the page at once, in show().
     const web::Node descriptions = web::CreateElement("div");
     web::SetFlag(descriptions, "hidden", true);  // read by screen readers through aria-describedby only
     for (const design::Control& control : design::Form1Controls)
-        controls_.push_back(web::MakeControl(form, descriptions, control));
-    web::Append(form, descriptions);
+        controls_.push_back(web::MakeControl(controlsToShow_, descriptions, control));
+    web::Append(controlsToShow_, descriptions);
     // The window's caption is the page's title and, for screen readers that list a page's
     // headings, its heading; the window shows none.
     const std::string caption(design::Form1.caption);
     const web::Node heading = web::CreateElement("h1");
     web::SetProperty(heading, "className", "heading");
     web::SetProperty(heading, "textContent", caption);
-    web::Prepend(form, heading);
+    web::Prepend(controlsToShow_, heading);
     web::SetProperty(web::Document(), "title", caption);
     const bool italian = design::LanguageOfLocale(language_) == design::SpokenLanguage::Italian;
     web::SetProperty(web::RootElement(), "lang", italian ? "it" : "en");
+}
+
+void WebWindow::show()
+{
+    web::Append(form_, controlsToShow_);
+    // The first control in the focus order has it, as in the desktop windows.
+    for (const design::Control& control : design::Form1Controls) {
+        if (design::TakesFocus(control)) {
+            web::Focus(elementsOf(control).native);
+            return;
+        }
+    }
 }
 
 const web::ControlElements& WebWindow::elementsOf(const design::Control& control) const
@@ -89,10 +103,10 @@ design::DesktopScheme WebWindow::desktopScheme() const
 {
     // The browser's colours as the page stands: light or dark as the reader prefers, or the
     // forced palette of high contrast.
-    const design::SystemColours system{
-        web::SystemColour("Canvas"),     web::SystemColour("CanvasText"), web::SystemColour("Field"),
-        web::SystemColour("FieldText"),  web::SystemColour("ButtonFace"), web::SystemColour("ButtonText"),
-        web::SystemColour("Highlight"),  web::SystemColour("HighlightText")};
+    std::array<Colour, 8> colours{};
+    web::SystemColours("Canvas,CanvasText,Field,FieldText,ButtonFace,ButtonText,Highlight,HighlightText", colours.data());
+    const design::SystemColours system{colours[0], colours[1], colours[2], colours[3],
+                                       colours[4], colours[5], colours[6], colours[7]};
     return {system, web::MediaMatches("(forced-colors: active)")};
 }
 

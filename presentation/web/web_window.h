@@ -19,9 +19,11 @@ namespace quadrell {
 // below, and it shows what the presenter tells it.
 class WebWindow : public WindowView {
 public:
-    // Builds the controls inside the element `form`; `liveRegion` is where announcements are
+    // Builds the controls for the element `form`; `liveRegion` is where announcements are
     // spoken from.
     WebWindow(web::Node form, web::Node liveRegion);
+    // Puts the controls in the page, as the program behind them shows them, and focuses the first.
+    void show();
 
     // What the user did to the control in row `place` of the design table.
     void userClicks(std::size_t place);
@@ -53,6 +55,8 @@ public:
 private:
     const web::ControlElements& elementsOf(const design::Control& control) const;
 
+    web::Node form_;
+    web::Node controlsToShow_;
     std::vector<web::ControlElements> controls_;  // in the design table's order
     web::Node liveRegion_;
     std::string language_;
