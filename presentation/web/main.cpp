@@ -46,6 +46,7 @@ int main()
     window.whenNumberFormatRead([] { program.numberFormatChanged(); });
     TheWindow = &window;
     window.show();
+    // The program has started: what the browser tests and the start-up measurement wait for.
     web::SetDataset(web::RootElement(), "ready", "true");
     // Once the first frame is drawn, the number format the page opened without.
     emscripten_request_animation_frame(
