@@ -34,10 +34,10 @@ Presenter::Presenter(WindowState& state, WindowView& view)
     view_.presenter_ = this;
     for (int k = 0; k < BoxCount; ++k)
         view_.showChecked(BitBoxControl(k), state_.box(k).value == 1);
-    view_.showText(BinaryDisplay, state_.label1());
-    view_.showText(DecimalDisplay, state_.label3());
-    showEntryText(DecimalEntry, state_.text1());
-    showEntryText(SplitEntry, state_.text2());
+    showText(BinaryDisplay, state_.label1());
+    showText(DecimalDisplay, state_.label3());
+    showText(DecimalEntry, state_.text1());
+    showText(SplitEntry, state_.text2());
     desktopSchemeChanged();
     for (const Control& control : design::Form1Controls)
         describe(control);
@@ -91,12 +91,13 @@ void Presenter::act(const Control& acting, design::UserAction action, const std:
         view_.announce(acting, words);
 }
 
-void Presenter::showEntryText(const Control& entry, const std::string& stored)
+void Presenter::showText(const Control& control, const std::string& stored)
 {
     // Echoing the user's own edit back would move the cursor and lose the undo history, so an entry
-    // that already shows the stored text is left alone.
-    if (view_.shownText(entry) != stored)
-        view_.showText(entry, stored);
+    // that already shows the stored text is left alone; so is a display, which has nothing to redraw
+    // and nothing new to tell screen readers.
+    if (view_.shownText(control) != stored)
+        view_.showText(control, stored);
 }
 
 void Presenter::showColours(const Control& control)
@@ -140,22 +141,22 @@ void Presenter::boxColourChanged(int k)
 
 void Presenter::label1Changed()
 {
-    view_.showText(BinaryDisplay, state_.label1());
+    showText(BinaryDisplay, state_.label1());
 }
 
 void Presenter::label3Changed()
 {
-    view_.showText(DecimalDisplay, state_.label3());
+    showText(DecimalDisplay, state_.label3());
 }
 
 void Presenter::text1Changed()
 {
-    showEntryText(DecimalEntry, state_.text1());
+    showText(DecimalEntry, state_.text1());
 }
 
 void Presenter::text2Changed()
 {
-    showEntryText(SplitEntry, state_.text2());
+    showText(SplitEntry, state_.text2());
 }
 
 }  // namespace quadrell

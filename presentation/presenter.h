@@ -38,7 +38,7 @@ public:
 private:
     // Delivers an action to the state, then tells screen readers its outcome, once.
     void act(const design::Control& acting, design::UserAction action, const std::function<void()>& deliver);
-    void showEntryText(const design::Control& entry, const std::string& stored);
+    void showText(const design::Control& control, const std::string& stored);
     void showColours(const design::Control& control);
     void describe(const design::Control& control);
     const std::string& storedText(const design::Control& entry) const;

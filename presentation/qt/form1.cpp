@@ -112,7 +112,11 @@ QWidget* Form1::createLabel(const design::Control& control)
 
 QWidget* Form1::createEntry(const design::Control& control)
 {
+    // The initial text as designed. Set, not left as constructed: a line edit whose text was never
+    // set tells screen readers of its caret before its focus, the first time the focus arrives, and
+    // Orca then takes the focus as known and does not say the entry's name.
     auto* entry = new ClickableLineEdit(this);
+    entry->setText(ToQString(control.caption));
     entry->setAlignment(ToQtAlignment(control.alignment, Qt::AlignVCenter));
     if (control.maxLength > 0)
         entry->setMaxLength(control.maxLength);  // stops typing and pasting alike

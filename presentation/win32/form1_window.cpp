@@ -334,6 +334,14 @@ void Form1Window::onDpiChanged(int dotsPerInch, const RECT& suggested)
     RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
+void Form1Window::tellScreenReaders(DWORD event, HWND control) const
+{
+    // Before the window is first shown there is nobody to tell: screen readers read every control
+    // afresh when it appears.
+    if (IsWindowVisible(window_))
+        NotifyWinEvent(event, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
 std::string Form1Window::userLocale() const
 {
     wchar_t name[LOCALE_NAME_MAX_LENGTH] = L"";
@@ -362,20 +370,20 @@ void Form1Window::showText(const design::Control& shown, std::string_view text)
     SetWindowTextW(target, Widen(text).c_str());
     // An edit control says its new value itself; a static control's text is its name.
     if (shown.kind == design::Kind::Label)
-        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, target, OBJID_CLIENT, CHILDID_SELF);
+        tellScreenReaders(EVENT_OBJECT_NAMECHANGE, target);
 }
 
 void Form1Window::showChecked(const design::Control& box, bool checked)
 {
     HWND target = control(box);
     SendMessageW(target, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, target, OBJID_CLIENT, CHILDID_SELF);
+    tellScreenReaders(EVENT_OBJECT_STATECHANGE, target);
 }
 
 void Form1Window::showColours(const design::Control& shown, const design::ControlColours& colours)
 {
     colours_[design::PlaceOf(shown)] = colours;
-    if (HWND target = control(shown))
+    if (HWND target = control(shown); target && IsWindowVisible(window_))
         InvalidateRect(target, nullptr, TRUE);
 }
 
@@ -385,14 +393,15 @@ void Form1Window::showFrame(const design::Control& shown, std::optional<Colour> 
     if (shown.kind != design::Kind::Shape)
         return;
     outlines_[design::PlaceOf(shown)] = colour.value_or(0);
-    InvalidateRect(window_, nullptr, TRUE);
+    if (IsWindowVisible(window_))
+        InvalidateRect(window_, nullptr, TRUE);
 }
 
 void Form1Window::describe(const design::Control& described, std::string_view description)
 {
     HWND target = control(described);
     if (target && SetDescription(target, Widen(description)))
-        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, target, OBJID_CLIENT, CHILDID_SELF);
+        tellScreenReaders(EVENT_OBJECT_DESCRIPTIONCHANGE, target);
 }
 
 void Form1Window::nameAction(const design::Control& button, std::string_view actionName)

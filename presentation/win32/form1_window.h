@@ -60,6 +60,7 @@ private:
     void placeControls();
     HFONT fontOf(const design::Control& control);
 
+    void tellScreenReaders(DWORD event, HWND control) const;
     HWND control(const design::Control& control) const { return controls_[design::PlaceOf(control)]; }
 
     HWND window_ = nullptr;
