@@ -127,7 +127,7 @@ std::string ElementId(const design::Control& control)
     return design::ObjectName(control);
 }
 
-ControlElements MakeControl(Node form, Node descriptions, const design::Control& control)
+ControlElements MakeControl(Node parent, Node descriptions, const design::Control& control)
 {
     ControlElements made{0, 0, CreateElement("span")};
     made.area = MakeArea(control, made);
@@ -138,7 +138,7 @@ ControlElements MakeControl(Node form, Node descriptions, const design::Control&
     SetFont(made.area, control);
     SetProperty(made.description, "id", ElementId(control) + "-description");
     Append(descriptions, made.description);
-    Append(form, made.area);
+    Append(parent, made.area);
     return made;
 }
 

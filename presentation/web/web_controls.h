@@ -15,9 +15,9 @@ struct ControlElements {
 };
 
 // Makes `control` as the native HTML element for its kind, placed and sized in CSS pixels at
-// 96 dpi, in the designed font, and adds it to `form` after the controls made before it: the page's
-// order is the table's, which is the focus order.
-ControlElements MakeControl(Node form, Node descriptions, const design::Control& control);
+// 96 dpi, in the designed font, and adds it to `parent` after the controls made before it (the
+// page's order is the table's, which is the focus order), its description to `descriptions`.
+ControlElements MakeControl(Node parent, Node descriptions, const design::Control& control);
 
 // "Check1_3", "Text1": the id each control's native element takes.
 std::string ElementId(const design::Control& control);
