@@ -95,12 +95,13 @@ build_web_release() {
 # quadrell-VERSION-web/, with the commit's time and fixed modes, in a fixed order.
 make_web_zip() {
     local tree="$1" page="$2" version="$3" zip="$4" staged folder="quadrell-$3-web"
-    local files=(index.html quadrell.js quadrell.webmanifest service-worker.js quadrell.svg quadrell-256.png LICENSE.txt)
+    local files=(index.html quadrell.js quadrell.webmanifest service-worker.js quadrell.svg quadrell-256.png)
     staged="$(dirname "$page")/staged-web"
     rm -rf "$staged" "$zip"
     mkdir -p "$staged/$folder"
-    cp "$page"/{index.html,quadrell.js,quadrell.webmanifest,service-worker.js,quadrell.svg,quadrell-256.png} "$staged/$folder/"
+    cp "${files[@]/#/$page/}" "$staged/$folder/"
     cp "$tree/LICENSE" "$staged/$folder/LICENSE.txt"
+    files+=(LICENSE.txt)
     chmod 644 "$staged/$folder"/*
     touch -d "@$SOURCE_DATE_EPOCH" "$staged/$folder"/*
     (cd "$staged" && TZ=UTC zip -q -X -9 -D "$zip" "${files[@]/#/$folder/}")
