@@ -1,8 +1,15 @@
 #include "number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <string>
+#include <vector>
+
+// The shortest digits that read back as the same double (Dragonbox), from fmt used header-only:
+// every compiler the program is built with writes numbers through this one copy.
+#include <fmt/format.h>
 
 #include "decimal_digits.h"
 
@@ -153,6 +160,95 @@ bool TakeSign(std::string_view& text, bool& negative)
     return true;
 }
 
+int DigitCount(std::int64_t n)
+{
+    int count = 1;
+    for (n = n < 0 ? -n : n; n >= 10; n /= 10)
+        ++count;
+    return count;
+}
+
+// `digits` times ten to the power `exponent`, at most zero, written out in full: "123", "1.23",
+// "0.00123".
+std::string FixedText(const std::string& digits, int exponent)
+{
+    const int count = static_cast<int>(digits.size());
+    if (exponent == 0)
+        return digits;
+    if (count + exponent > 0)
+        return digits.substr(0, static_cast<std::size_t>(count + exponent)) + '.' +
+               digits.substr(static_cast<std::size_t>(count + exponent));
+    return "0." + std::string(static_cast<std::size_t>(-(count + exponent)), '0') + digits;
+}
+
+// Every digit of `whole`, a whole double of at least 2^53: its 53-bit significand doubled as often
+// as its binary exponent says, in base 10^9 so that a 64-bit product never overflows.
+std::string ExactWholeText(double whole)
+{
+    int binaryExponent = 0;
+    const double fraction = std::frexp(whole, &binaryExponent);
+    const auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    constexpr std::uint64_t Base = 1'000'000'000;
+    std::vector<std::uint64_t> limbs{significand % Base, significand / Base % Base, significand / Base / Base};
+    for (int doubling = binaryExponent - 53; doubling > 0; doubling -= 29) {
+        const int shift = std::min(doubling, 29);
+        std::uint64_t carry = 0;
+        for (std::uint64_t& limb : limbs) {
+            const std::uint64_t product = (limb << shift) + carry;
+            limb = product % Base;
+            carry = product / Base;
+        }
+        for (; carry > 0; carry /= Base)
+            limbs.push_back(carry % Base);
+    }
+    while (limbs.size() > 1 && limbs.back() == 0)
+        limbs.pop_back();
+    std::string text = std::to_string(limbs.back());
+    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
+        const std::string part = std::to_string(*limb);
+        text += std::string(9 - part.size(), '0') + part;
+    }
+    return text;
+}
+
+// The same number with one digit before the point and an exponent of at least two digits:
+// "1.23e+04", "5e-324".
+std::string ScientificText(const std::string& digits, int exponent)
+{
+    const int power = exponent + static_cast<int>(digits.size()) - 1;
+    std::string text = digits.substr(0, 1);
+    if (digits.size() > 1)
+        text += '.' + digits.substr(1);
+    text += power < 0 ? "e-" : "e+";
+    if (power > -10 && power < 10)
+        text += '0';
+    return text + std::to_string(power < 0 ? -power : power);
+}
+
+// The shortest text that reads back as `value`, laid out as std::to_chars lays it out without a
+// format: in full or in scientific notation, whichever is shorter, in full when they tie.
+std::string ShortestText(double value)
+{
+    const std::string sign = std::signbit(value) ? "-" : "";
+    if (!std::isfinite(value))
+        return sign + (std::isnan(value) ? "nan" : "inf");
+    const auto decimal = fmt::detail::dragonbox::to_decimal(std::fabs(value));
+    const std::string digits = std::to_string(decimal.significand);
+    const int count = static_cast<int>(digits.size());
+    const int power = decimal.exponent + count - 1;
+    const int fixedLength = decimal.exponent >= 0 ? count + decimal.exponent
+                            : count + decimal.exponent > 0 ? count + 1
+                                                            : 2 - decimal.exponent;
+    const int scientificLength = count + (count > 1 ? 1 : 0) + 2 + std::max(2, DigitCount(power));
+    if (fixedLength > scientificLength)
+        return sign + ScientificText(digits, decimal.exponent);
+    // A whole number written in full shows its exact value, every digit, as std::to_chars does:
+    // 123456789012345683968, not the shortest digits padded with zeros.
+    if (decimal.exponent > 0)
+        return sign + ExactWholeText(std::fabs(value));
+    return sign + FixedText(digits, decimal.exponent);
+}
+
 }  // namespace
 
 double LeadingNumber(std::string_view text)
@@ -212,14 +308,12 @@ std::string NumberText(const Accumulator& total, const NumberFormat& format)
         return std::string(buffer, written.ptr);
     }
 
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);  // shortest round trip
-
     std::string text;
-    for (const char* c = buffer; c != written.ptr; ++c) {
-        if (*c == '.')
+    for (char c : ShortestText(value)) {
+        if (c == '.')
             text += format.separator();
         else
-            text.push_back(*c);
+            text.push_back(c);
     }
     return text;
 }

@@ -5,10 +5,15 @@
 
 namespace quadrell {
 
-Program::Program(WindowView& view) : presenter_(state_, view)
+Program::Program(WindowView& view) : view_(view), presenter_(state_, view)
 {
     BindHandlers(state_, view.userNumberFormat());
     state_.loadForm1();
+}
+
+void Program::numberFormatChanged()
+{
+    BindHandlers(state_, view_.userNumberFormat());
 }
 
 }  // namespace quadrell

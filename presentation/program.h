@@ -16,7 +16,12 @@ public:
 
     WindowState& state() { return state_; }
 
+    // The view's number format changed, or became known after start-up: the handlers read and
+    // write numbers in it from now on.
+    void numberFormatChanged();
+
 private:
+    WindowView& view_;
     WindowState state_;
     Presenter presenter_;
 };

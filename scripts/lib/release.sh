@@ -6,6 +6,7 @@
 
 # What making the release files needs, beyond what the Linux and Windows builds need.
 RELEASE_PACKAGES=(git nsis zip dpkg-dev file g++-mingw-w64-i686 binutils-mingw-w64)
+RELEASE_PACKAGES+=(emscripten "${NUMBER_LIBRARY_PACKAGES[@]}")
 
 # project_version: the version in the top CMakeLists.txt, e.g. "1.00".
 project_version() {
@@ -14,7 +15,7 @@ project_version() {
 
 # release_file_names VERSION: the files of a release, in the order SHA256SUMS lists them.
 release_file_names() {
-    echo "quadrell-$1-win32.zip quadrell-$1-setup.exe quadrell_$1_amd64.deb"
+    echo "quadrell-$1-win32.zip quadrell-$1-setup.exe quadrell_$1_amd64.deb quadrell-$1-web.zip"
 }
 
 # export_committed_tree DIR: the last commit's files, without anything uncommitted, in DIR; sets
@@ -84,6 +85,28 @@ make_installer() {
         -DOUTFILE="$setup" "$tree/packaging/windows/installer.nsi" > /dev/null
 }
 
+# build_web_release TREE: the web page, built by TREE's "web" preset; prints its folder.
+build_web_release() {
+    (cd "$1" && configure web && cmake --build --preset web > /dev/null)
+    echo "$1/build-web/page"
+}
+
+# make_web_zip TREE PAGE VERSION ZIP: the page's files and the licence in one folder,
+# quadrell-VERSION-web/, with the commit's time and fixed modes, in a fixed order.
+make_web_zip() {
+    local tree="$1" page="$2" version="$3" zip="$4" staged folder="quadrell-$3-web"
+    local files=(index.html quadrell.js quadrell.webmanifest service-worker.js quadrell.svg quadrell-256.png)
+    staged="$(dirname "$page")/staged-web"
+    rm -rf "$staged" "$zip"
+    mkdir -p "$staged/$folder"
+    cp "${files[@]/#/$page/}" "$staged/$folder/"
+    cp "$tree/LICENSE" "$staged/$folder/LICENSE.txt"
+    files+=(LICENSE.txt)
+    chmod 644 "$staged/$folder"/*
+    touch -d "@$SOURCE_DATE_EPOCH" "$staged/$folder"/*
+    (cd "$staged" && TZ=UTC zip -q -X -9 -D "$zip" "${files[@]/#/$folder/}")
+}
+
 # write_checksums DIST VERSION: SHA256SUMS over the release files, for `sha256sum -c`.
 write_checksums() {
     local dist="$1" version="$2"
@@ -109,6 +132,8 @@ make_release() {
     make_installer "$work/tree" "$work/windows" "$version" "$dist/quadrell-$version-setup.exe"
     echo "Debian package"
     cp "$(build_debian_release "$work/tree")" "$dist/"
+    echo "Web page"
+    make_web_zip "$work/tree" "$(build_web_release "$work/tree")" "$version" "$dist/quadrell-$version-web.zip"
     write_checksums "$dist" "$version"
     chmod 644 "$dist"/*
 }

@@ -46,6 +46,16 @@ LINUX_BUILD_PACKAGES+=(dpkg-dev)
 # readelf it reads programs with, and lintian.
 HARDENING_CHECK_PACKAGES=(devscripts lintian binutils)
 
+# The number readers' two libraries, used header-only: every build of the behaviour needs them.
+NUMBER_LIBRARY_PACKAGES=(libfast-float-dev libfmt-dev)
+LINUX_BUILD_PACKAGES+=("${NUMBER_LIBRARY_PACKAGES[@]}")
+WINDOWS_BUILD_PACKAGES+=("${NUMBER_LIBRARY_PACKAGES[@]}")
+
+# What building the web page and testing it in real browsers needs: emscripten (with clang 14 and
+# libc++), Chromium and Firefox ESR to run it headless, zip for the release, and the number
+# libraries. Node's npm installs the pinned browser driver and checker (tests/web).
+WEB_BUILD_PACKAGES=(cmake ninja-build emscripten chromium firefox-esr zip "${NUMBER_LIBRARY_PACKAGES[@]}")
+
 # configure PRESET: configures one of the builds CMakePresets.json describes, in the folder it
 # names (build, build-win64, ...). Every script that shares a preset shares its build.
 configure() {

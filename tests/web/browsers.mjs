@@ -1,0 +1,56 @@
+// The two browsers the page is tested in, both Debian's, both headless, started as the checks
+// need them; and what every check does with a page.
+import puppeteer from 'puppeteer-core';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+
+const require = createRequire(import.meta.url);
+
+// Chromium as root, on a machine whose network is closed: no sandbox, no GPU, and none of the
+// background connections a fresh profile makes.
+const ChromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+
+export const BrowserNames = ['chromium', 'firefox'];
+
+// Starts `name` headless with the page's language `language` ("en-GB", "it-IT").
+export async function launch(name, language = 'en-GB') {
+  if (name === 'firefox') {
+    return puppeteer.launch({
+      browser: 'firefox', protocol: 'webDriverBiDi', headless: true,
+      executablePath: '/usr/lib/firefox-esr/firefox-esr',
+      extraPrefsFirefox: { 'intl.accept_languages': language, 'intl.locale.requested': language,
+        'network.captive-portal-service.enabled': false, 'app.update.enabled': false },
+    });
+  }
+  return puppeteer.launch({
+    executablePath: '/usr/bin/chromium', headless: true,
+    args: [...ChromiumFlags, `--lang=${language}`, `--accept-lang=${language}`],
+    env: { ...process.env, LANGUAGE: language.replace('-', '_') },
+  });
+}
+
+// Opens the page at `url` and waits until the program behind it has started.
+export async function openPage(browser, url) {
+  const page = await browser.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  await page.goto(url);
+  await page.waitForSelector('html[data-ready]', { timeout: 15000 });
+  page.errors = errors;
+  return page;
+}
+
+// What axe-core finds wrong in the page as it stands, as "rule: target" lines.
+const AxeSource = readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
+export async function accessibilityViolations(page) {
+  await page.evaluate(AxeSource);
+  const violations = await page.evaluate(async () => (await window.axe.run(document)).violations
+    .map((v) => v.nodes.map((n) => `${v.id} (${v.impact}): ${n.target.join(' ')}`)).flat());
+  return violations;
+}
+
+// Lets the browser finish what the last input set off: its events, then a frame.
+export async function settle(page) {
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0))));
+}

@@ -1,0 +1,225 @@
+// The page beyond the scenario rows: it makes no network request, it can be installed and works
+// offline once served, its captions stay whole from 100 % to 400 % zoom where it reflows rather
+// than scroll sideways, and every text keeps a contrast of 4.5:1 in light, dark and forced colours
+// as the screen shows it. axe-core looks at the dark and forced-colour states too.
+//   node page_checks.mjs PAGE_FOLDER [BROWSER...]
+import { join, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { accessibilityViolations, BrowserNames, launch, openPage, settle } from './browsers.mjs';
+import { serve } from './static_server.mjs';
+
+const [folderArgument, ...chosen] = process.argv.slice(2);
+const folder = resolve(folderArgument);
+const folderUrl = pathToFileURL(folder).href + '/';
+const pageUrl = folderUrl + 'index.html';
+const PageFiles = ['/', '/index.html', '/quadrell.js', '/quadrell.webmanifest', '/quadrell.svg', '/quadrell-256.png',
+  '/service-worker.js'];
+
+let failed = 0;
+function report(name, problems, detail = '') {
+  console.log(`  ${problems.length ? 'FAIL' : 'ok  '} ${name}${detail ? ': ' + detail : ''}`);
+  problems.forEach((problem) => console.log(`       ${problem}`));
+  failed += problems.length ? 1 : 0;
+}
+
+// A user's first moves: a box, the split, "Cancella", another box, the decimal entry, which
+// leave every display with text to read.
+async function useThePage(page) {
+  await page.click('#Check1_0');
+  await page.click('#Text2');
+  await page.keyboard.type('3');
+  await page.click('#Command1');
+  await page.click('#Check1_6');
+  await page.click('#Text1');
+  await page.keyboard.type('200');
+  await settle(page);
+}
+const ByteAfterUse = '11001000';
+
+async function noNetwork(browser) {
+  const page = await browser.newPage();
+  const requests = [];
+  page.on('request', (request) => requests.push(request.url()));
+  await page.goto(pageUrl);
+  await page.waitForSelector('html[data-ready]');
+  await useThePage(page);
+  await page.close();
+  // The module inside the script is read from a data: URL, which is no request to anyone.
+  const named = requests.map((url) => (url.startsWith(folderUrl) ? url.slice(folderUrl.length)
+    : url.startsWith('data:') ? `${url.slice(0, url.indexOf(','))} (the script's own module)` : url));
+  const foreign = requests.filter((url) => !url.startsWith(folderUrl) && !url.startsWith('data:'));
+  report('opened from a file, it asks for nothing beyond its own folder', foreign.map((url) => `asked for ${url}`),
+    `${requests.length} requests: ${named.join(', ')}`);
+}
+
+async function installableAndOffline(browser, browserName) {
+  const server = await serve(folder);
+  const page = await openPage(browser, server.url);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const problems = [];
+  if (browserName === 'chromium') {
+    const session = await page.createCDPSession();
+    const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+    problems.push(...installabilityErrors.map((error) => `not installable: ${error.errorId}`));
+  }
+  await server.close();
+  problems.push(...server.requests.filter((path) => !PageFiles.includes(path)).map((path) => `served ${path}, not a page file`));
+  await page.reload();
+  const offline = await page.waitForSelector('html[data-ready]', { timeout: 10000 }).then(() => true, () => false);
+  if (offline)
+    await useThePage(page);
+  const byte = offline ? await page.$eval('#Label1', (label) => label.textContent) : '';
+  if (byte !== ByteAfterUse)
+    problems.push(`with the server gone the page ${offline ? `shows ${byte} after its first moves` : 'did not start'}`);
+  await page.close();
+  report('served, it is installable and works offline once visited', problems,
+    `${browserName === 'chromium' ? 'no installability error; ' : ''}server asked for ${[...new Set(server.requests)].join(' ')}`);
+}
+
+// Zoom as the browser does it: the CSS width of a 1280 x 800 window shrinks, the pixels per CSS
+// pixel grow.
+async function zoomKeepsCaptionsWhole(browser) {
+  const page = await openPage(browser, pageUrl);
+  await useThePage(page);
+  for (const zoom of [1, 2, 4]) {
+    await page.setViewport({ width: 1280 / zoom, height: 800 / zoom, deviceScaleFactor: zoom });
+    await settle(page);
+    const problems = await page.evaluate(() => {
+      const found = [];
+      const root = document.documentElement;
+      if (root.scrollWidth > root.clientWidth)
+        found.push(`the page scrolls sideways: ${root.scrollWidth} px in ${root.clientWidth} px`);
+      const inside = (inner, outer) => inner.left >= outer.left - 0.5 && inner.right <= outer.right + 0.5
+        && inner.top >= outer.top - 0.5 && inner.bottom <= outer.bottom + 0.5;
+      for (const control of document.querySelectorAll('.control:not(.shape)')) {
+        const rect = control.getBoundingClientRect();
+        if (rect.right > root.clientWidth + 0.5)
+          found.push(`${control.id || control.firstChild.id} reaches past the page's right edge`);
+        const caption = control.matches('.box') ? control.querySelector('span') : null;
+        if (caption ? !inside(caption.getBoundingClientRect(), rect)
+          : control.scrollWidth > control.clientWidth || control.scrollHeight > control.clientHeight)
+          found.push(`${control.id || control.firstChild.id}: its text is cut`);
+      }
+      return found;
+    });
+    const width = await page.evaluate(() => document.documentElement.clientWidth);
+    report(`at ${zoom * 100} % zoom every caption is whole and nothing scrolls sideways`, problems, `${width} CSS px wide`);
+  }
+  await page.close();
+}
+
+// The contrast of each text as drawn: the commonest colour of its area is the background, the
+// colour that differs most from it (at least a few pixels of it) the text.
+function measureContrast(image, areas) {
+  const canvas = document.createElement('canvas');
+  canvas.width = image.width;
+  canvas.height = image.height;
+  const context = canvas.getContext('2d');
+  context.drawImage(image, 0, 0);
+  const luminance = ([r, g, b]) => [r, g, b].map((c) => c / 255)
+    .map((c) => (c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
+    .reduce((sum, c, n) => sum + c * [0.2126, 0.7152, 0.0722][n], 0);
+  const ratio = (a, b) => (Math.max(luminance(a), luminance(b)) + 0.05) / (Math.min(luminance(a), luminance(b)) + 0.05);
+  return areas.map(({ name, x, y, width, height }) => {
+    const data = context.getImageData(x, y, width, height).data;
+    const counts = new Map();
+    for (let n = 0; n < data.length; n += 4) {
+      const key = `${data[n]},${data[n + 1]},${data[n + 2]}`;
+      counts.set(key, (counts.get(key) ?? 0) + 1);
+    }
+    const colours = [...counts].sort((a, b) => b[1] - a[1]);
+    const background = colours[0][0].split(',').map(Number);
+    let best = 1;
+    for (const [key, count] of colours)
+      if (count >= 4)
+        best = Math.max(best, ratio(background, key.split(',').map(Number)));
+    return { name, ratio: best, background: colours[0][0] };
+  });
+}
+
+async function contrastInEveryScheme(browser) {
+  const page = await openPage(browser, pageUrl);
+  await useThePage(page);
+  const session = await page.createCDPSession();
+  const schemes = { light: [{ name: 'prefers-color-scheme', value: 'light' }],
+    dark: [{ name: 'prefers-color-scheme', value: 'dark' }],
+    'forced colours': [{ name: 'forced-colors', value: 'active' }],
+    'forced colours, dark': [{ name: 'forced-colors', value: 'active' }, { name: 'prefers-color-scheme', value: 'dark' }] };
+  for (const [scheme, features] of Object.entries(schemes)) {
+    // Through the protocol itself: the driver's own call knows no forced colours.
+    await session.send('Emulation.setEmulatedMedia', { features });
+    await settle(page);
+    const scale = 2;
+    await page.setViewport({ width: 400, height: 260, deviceScaleFactor: scale });
+    await settle(page);
+    // The text areas: a box's caption, a label's or button's inside, an entry's inside its frame.
+    const areas = await page.evaluate((scale) => [...document.querySelectorAll('.control:not(.shape)')].map((control) => {
+      const element = control.matches('.box') ? control.querySelector('span') : control;
+      const rect = element.getBoundingClientRect();
+      const inset = control.matches('.entry, .button') ? 3 : 0;
+      return { name: control.id || control.firstChild.id, x: Math.round((rect.x + inset) * scale),
+        y: Math.round((rect.y + inset) * scale), width: Math.round((rect.width - 2 * inset) * scale),
+        height: Math.round((rect.height - 2 * inset) * scale) };
+    }), scale);
+    const shot = await page.screenshot({ encoding: 'base64' });
+    // Decoded in the page itself, on a canvas it never shows: a second tab would stop this one's frames.
+    const measured = await page.evaluate(async (shot, areas, measure) => {
+      const image = new Image();
+      image.src = `data:image/png;base64,${shot}`;
+      await image.decode();
+      return new Function(`return (${measure})`)()(image, areas);  // eslint-disable-line no-new-func
+    }, shot, areas, measureContrast.toString());
+    const low = measured.filter((text) => text.ratio < 4.5)
+      .map((text) => `${text.name}: ${text.ratio.toFixed(2)}:1 on rgb(${text.background})`);
+    const lowest = measured.reduce((min, text) => (text.ratio < min.ratio ? text : min));
+    const violations = await accessibilityViolations(page);
+    report(`${scheme}: every text at least 4.5:1 on screen, no axe-core violation`, [...low, ...violations],
+      `lowest ${lowest.ratio.toFixed(2)}:1 (${lowest.name})`);
+  }
+  await page.close();
+}
+
+// The browser's language chooses the words and the page's language, and how the split entry reads
+// a number: "2,5" is a number in Italian, where the first two boxes turn green, and none in English.
+async function followsTheBrowsersLanguage(browserName) {
+  const seen = {};
+  for (const language of ['en-GB', 'it-IT']) {
+    const browser = await launch(browserName, language);
+    const page = await openPage(browser, pageUrl);
+    await page.click('#Text2');
+    await page.keyboard.type('2,5');
+    await settle(page);
+    seen[language] = await page.evaluate(() => ({
+      lang: document.documentElement.lang,
+      heard: document.getElementById('announcements').textContent,
+      colours: [...document.querySelectorAll('label.box')].map((box) => getComputedStyle(box).backgroundColor)
+        .filter((colour) => colour === 'rgb(192, 255, 192)').length,
+    }));
+    await browser.close();
+  }
+  const english = seen['en-GB'];
+  const italian = seen['it-IT'];
+  const problems = [];
+  if (english.lang !== 'en' || italian.lang !== 'it')
+    problems.push(`the page's lang is "${english.lang}" in English, "${italian.lang}" in Italian`);
+  if (english.heard === italian.heard)
+    problems.push(`both languages hear "${english.heard}"`);
+  if (english.colours !== 0 || italian.colours !== 2)
+    problems.push(`"2,5" marks ${english.colours} boxes in English, ${italian.colours} in Italian`);
+  report('the browser\'s language chooses the words, the page\'s lang and the number format', problems,
+    `"${english.heard}" / "${italian.heard}"`);
+}
+
+for (const browserName of chosen.length ? chosen : BrowserNames) {
+  const browser = await launch(browserName);
+  console.log(`${browserName} ${await browser.version()}`);
+  await noNetwork(browser);
+  await installableAndOffline(browser, browserName);
+  await zoomKeepsCaptionsWhole(browser);
+  if (browserName === 'chromium')
+    await contrastInEveryScheme(browser);  // Firefox's driver cannot emulate colour schemes
+  await browser.close();
+  await followsTheBrowsersLanguage(browserName);
+}
+console.log(failed ? `${failed} check(s) failed` : 'Every check passed');
+process.exit(failed ? 1 : 0);

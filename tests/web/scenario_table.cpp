@@ -1,0 +1,112 @@
+// Prints the window scenarios (tests/scenarios/window_scenarios.h) as JSON, for the browser driver
+// (scenarios.mjs): the table stays written once, in C++, and the page is held to the same rows as
+// the desktop windows. Controls are named by the ids the page gives them, the design's names.
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "form_design.h"
+#include "window_scenarios.h"
+
+namespace {
+
+using namespace quadrell;
+
+std::string Quoted(std::string_view text)
+{
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        if (static_cast<unsigned char>(c) < 0x20) {
+            constexpr const char* Hex = "0123456789abcdef";
+            quoted += std::string("\\u00") + Hex[c >> 4] + Hex[c & 0xF];
+            continue;
+        }
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string Id(const scenarios::Target& target)
+{
+    return Quoted(design::ObjectName(design::Find(target.name, target.index)));
+}
+
+std::string_view ActionName(scenarios::Action action)
+{
+    switch (action) {
+    case scenarios::Action::Look: return "Look";
+    case scenarios::Action::Click: return "Click";
+    case scenarios::Action::ClickBesideCaption: return "ClickBesideCaption";
+    case scenarios::Action::Type: return "Type";
+    case scenarios::Action::Paste: return "Paste";
+    case scenarios::Action::Tab: return "Tab";
+    case scenarios::Action::ShiftTab: return "ShiftTab";
+    case scenarios::Action::Space: return "Space";
+    }
+    return "";
+}
+
+void Field(std::ostream& out, const char* name, const std::optional<std::string_view>& value, bool& first)
+{
+    if (!value)
+        return;
+    out << (first ? "" : ", ") << Quoted(name) << ": " << Quoted(*value);
+    first = false;
+}
+
+void PrintShows(std::ostream& out, const scenarios::Shows& shows)
+{
+    bool first = true;
+    out << '{';
+    Field(out, "bits", shows.bits, first);
+    Field(out, "decimal", shows.decimal, first);
+    Field(out, "text1", shows.text1, first);
+    Field(out, "text2", shows.text2, first);
+    Field(out, "colours", shows.colours, first);
+    Field(out, "heard", shows.heard, first);
+    if (shows.focus)
+        out << (first ? "" : ", ") << "\"focus\": " << Id(*shows.focus);
+    out << '}';
+}
+
+void PrintStep(std::ostream& out, const scenarios::Step& step)
+{
+    out << "{\"action\": " << Quoted(ActionName(step.action));
+    if (step.target)
+        out << ", \"target\": " << Id(*step.target);
+    if (!step.text.empty())
+        out << ", \"text\": " << Quoted(step.text);
+    out << ", \"shows\": ";
+    PrintShows(out, step.shows);
+    out << '}';
+}
+
+}  // namespace
+
+int main()
+{
+    std::ostream& out = std::cout;
+    out << "{\"heardSeparator\": " << Quoted(scenarios::HeardSeparator) << ",\n \"focusOrder\": [";
+    bool first = true;
+    for (const design::Control& control : design::Form1Controls) {
+        if (design::TakesFocus(control)) {
+            out << (first ? "" : ", ") << Quoted(design::ObjectName(control));
+            first = false;
+        }
+    }
+    out << "],\n \"scenarios\": [\n";
+    for (std::size_t n = 0; n < scenarios::WindowScenarios.size(); ++n) {
+        const scenarios::Scenario& scenario = scenarios::WindowScenarios[n];
+        out << "  {\"name\": " << Quoted(scenario.name) << ", \"steps\": [";
+        for (std::size_t s = 0; s < scenario.steps.size(); ++s) {
+            out << (s == 0 ? "\n    " : ",\n    ");
+            PrintStep(out, scenario.steps[s]);
+        }
+        out << "]}" << (n + 1 < scenarios::WindowScenarios.size() ? ",\n" : "\n");
+    }
+    out << "]}\n";
+    return 0;
+}
