@@ -64,14 +64,18 @@ async function pressTab(page, backwards, expected, failures, where) {
     return;
   const after = await focused();
   if (after === '') {
-    // Headless Firefox keeps the keyboard in its toolbar from then on, whatever key comes next;
-    // going to another tab and back gives it to the page, as a user's Tab out of the toolbar does.
-    if (!(await page.evaluate(() => document.hasFocus()))) {
-      stoodIn.add(where);
-      await (await page.browser().newPage()).close();
-      await page.bringToFront();
+    // Headless browsers may keep the keyboard in their toolbar from then on, whatever key comes
+    // next; going to another tab and back gives it to the page, as a user's Tab out of the toolbar
+    // does. The page has the keyboard again only some time after it is in front.
+    for (let attempt = 0; attempt < 3 && (await focused()) === ''; ++attempt) {
+      if (!(await page.evaluate(() => document.hasFocus()))) {
+        stoodIn.add(where);
+        await (await page.browser().newPage()).close();
+        await page.bringToFront();
+        await page.waitForFunction(() => document.hasFocus(), { timeout: 2000 }).catch(() => {});
+      }
+      await press();
     }
-    await press();
   } else if (!backwards || after !== expected)
     failures.push(`${where}: focus: Tab past the end of the page stays in it (on ${after})`);
 }
