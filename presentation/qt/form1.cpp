@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QSignalBlocker>
 
 #include "announcer.h"
@@ -17,7 +18,6 @@
 #include "presenter.h"
 #include "qt_design.h"
 #include "spoken_words.h"
-#include "user_number_format.h"
 
 namespace quadrell {
 
@@ -185,7 +185,8 @@ std::string Form1::userLocale() const
 
 NumberFormat Form1::userNumberFormat() const
 {
-    return UserNumberFormat();
+    // LC_ALL, else LC_NUMERIC, else LANG, as Qt reads them once the application object exists.
+    return NumberFormat{QLocale::system().decimalPoint().toStdString()};
 }
 
 design::DesktopScheme Form1::desktopScheme() const

@@ -294,13 +294,9 @@ void MakeAccessible(HWND control)
     Subclass(control, DefaultProcProperty, AccessibleControlProc);
 }
 
-bool SetDescription(HWND control, const std::wstring& description)
+void SetDescription(HWND control, const std::wstring& description)
 {
-    std::wstring& own = Descriptions()[control].own;
-    if (own == description)
-        return false;
-    own = description;
-    return true;
+    Descriptions()[control].own = description;
 }
 
 void SetActionName(HWND control, const std::wstring& name)

@@ -10,9 +10,8 @@ namespace quadrell::win32 {
 // WM_GETOBJECT requests reach AnswerGetObject.
 void MakeAccessible(HWND control);
 
-// Sets what an accessible control says as its description whenever it holds no announcement;
-// true when that changed.
-bool SetDescription(HWND control, const std::wstring& description);
+// Sets what an accessible control says as its description whenever it holds no announcement.
+void SetDescription(HWND control, const std::wstring& description);
 
 // Sets the name of a button's default action, as screen readers offer it.
 void SetActionName(HWND control, const std::wstring& name);

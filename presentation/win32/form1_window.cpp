@@ -13,7 +13,6 @@
 #include "presenter.h"
 #include "subclass.h"
 #include "text_conversion.h"
-#include "user_number_format.h"
 
 namespace quadrell::win32 {
 
@@ -351,7 +350,10 @@ std::string Form1Window::userLocale() const
 
 NumberFormat Form1Window::userNumberFormat() const
 {
-    return UserNumberFormat();
+    // The user's regional settings.
+    wchar_t separator[8] = L".";
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+    return NumberFormat{Narrow(separator)};
 }
 
 design::DesktopScheme Form1Window::desktopScheme() const
@@ -400,8 +402,10 @@ void Form1Window::showFrame(const design::Control& shown, std::optional<Colour> 
 void Form1Window::describe(const design::Control& described, std::string_view description)
 {
     HWND target = control(described);
-    if (target && SetDescription(target, Widen(description)))
-        tellScreenReaders(EVENT_OBJECT_DESCRIPTIONCHANGE, target);
+    if (!target)
+        return;  // a shape: painted by the window, nothing to describe
+    SetDescription(target, Widen(description));
+    tellScreenReaders(EVENT_OBJECT_DESCRIPTIONCHANGE, target);
 }
 
 void Form1Window::nameAction(const design::Control& button, std::string_view actionName)

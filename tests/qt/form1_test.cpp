@@ -19,7 +19,6 @@
 #include "presenter.h"
 #include "qt_design.h"
 #include "state_probe.h"
-#include "user_number_format.h"
 #include "window_scenarios.h"
 
 // Colours print as names in failure messages.
@@ -366,10 +365,10 @@ TEST_F(Form1Test, EveryCaptionFitsALargerDesktopFont)
 TEST(UserNumberFormatTest, SplitCountFollowsTheUserLocale)
 {
     const bool italian = qgetenv("LC_ALL").startsWith("it");
-    EXPECT_EQ(UserNumberFormat().decimalSeparator, italian ? "," : ".");
-
-    CountingState counting(UserNumberFormat());
     Form1 window;
+    EXPECT_EQ(window.userNumberFormat().decimalSeparator, italian ? "," : ".");
+
+    CountingState counting(window.userNumberFormat());
     Presenter presenter(counting.state, window);
     auto* split = window.findChild<QLineEdit*>("Text2");
     QTest::keyClicks(split, italian ? "2,5" : "2.5");
