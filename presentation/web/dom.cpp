@@ -10,15 +10,17 @@ EM_JS(int, js_document, (int root), {
 EM_JS(int, js_create_element, (const char* tag), {
     return Module.nodes.push(document.createElement(UTF8ToString(tag))) - 1;
 });
-EM_JS(int, js_create_fragment, (), {
-    return Module.nodes.push(document.createDocumentFragment()) - 1;
+EM_JS(int, js_parse_markup, (const char* html), {
+    return Module.nodes.push(document.createRange().createContextualFragment(UTF8ToString(html))) - 1;
 });
-EM_JS(int, js_element_by_id, (const char* id), {
-    return Module.nodes.push(document.getElementById(UTF8ToString(id))) - 1;
+EM_JS(int, js_element_by_id, (int within, const char* id), {
+    return Module.nodes.push((within < 0 ? document : Module.nodes[within]).getElementById(UTF8ToString(id))) - 1;
 });
-EM_JS(void, js_append, (int parent, int child, int first), {
-    if (first) Module.nodes[parent].prepend(Module.nodes[child]);
-    else Module.nodes[parent].append(Module.nodes[child]);
+EM_JS(int, js_closest, (int element, const char* selector), {
+    return Module.nodes.push(Module.nodes[element].closest(UTF8ToString(selector))) - 1;
+});
+EM_JS(void, js_append, (int parent, int child), {
+    Module.nodes[parent].append(Module.nodes[child]);
 });
 EM_JS(void, js_replace_children, (int parent, int child), {
     Module.nodes[parent].replaceChildren(Module.nodes[child]);
@@ -29,8 +31,8 @@ EM_JS(void, js_focus, (int element), {
 EM_JS(void, js_set_text, (int element, const char* name, const char* value), {
     Module.nodes[element][UTF8ToString(name)] = UTF8ToString(value);
 });
-EM_JS(void, js_set_number, (int element, const char* name, int value, int isBool), {
-    Module.nodes[element][UTF8ToString(name)] = isBool ? value != 0 : value;
+EM_JS(void, js_set_flag, (int element, const char* name, int value), {
+    Module.nodes[element][UTF8ToString(name)] = value != 0;
 });
 EM_JS(int, js_text_length, (int element, const char* name), {
     return lengthBytesUTF8(String(Module.nodes[element][UTF8ToString(name)]));
@@ -111,24 +113,29 @@ Node CreateElement(std::string_view tag)
     return js_create_element(CString(tag));
 }
 
-Node CreateFragment()
+Node ParseMarkup(std::string_view html)
 {
-    return js_create_fragment();
+    return js_parse_markup(CString(html));
 }
 
 Node ElementById(std::string_view id)
 {
-    return js_element_by_id(CString(id));
+    return js_element_by_id(-1, CString(id));
+}
+
+Node ElementById(Node within, std::string_view id)
+{
+    return js_element_by_id(within, CString(id));
+}
+
+Node Closest(Node element, std::string_view selector)
+{
+    return js_closest(element, CString(selector));
 }
 
 void Append(Node parent, Node child)
 {
-    js_append(parent, child, 0);
-}
-
-void Prepend(Node parent, Node child)
-{
-    js_append(parent, child, 1);
+    js_append(parent, child);
 }
 
 void ReplaceChildren(Node parent, Node child)
@@ -148,12 +155,7 @@ void SetProperty(Node element, std::string_view name, std::string_view value)
 
 void SetFlag(Node element, std::string_view name, bool value)
 {
-    js_set_number(element, CString(name), value ? 1 : 0, 1);
-}
-
-void SetNumber(Node element, std::string_view name, int value)
-{
-    js_set_number(element, CString(name), value, 0);
+    js_set_flag(element, CString(name), value ? 1 : 0);
 }
 
 std::string TextProperty(Node element, std::string_view name)

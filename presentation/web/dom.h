@@ -15,17 +15,18 @@ using Node = int;
 Node Document();
 Node RootElement();  // <html>
 Node CreateElement(std::string_view tag);
-Node CreateFragment();  // where elements are put together before they join the page, at once
+// Elements written as HTML, built in one pass, apart from the page until appended.
+Node ParseMarkup(std::string_view html);
 Node ElementById(std::string_view id);
+Node ElementById(Node within, std::string_view id);  // in the page, or in parsed markup
+Node Closest(Node element, std::string_view selector);  // it or its nearest ancestor that matches
 void Append(Node parent, Node child);
-void Prepend(Node parent, Node child);
 void ReplaceChildren(Node parent, Node child);  // `child` becomes the only one
 void Focus(Node element);
 
 // An element's property, as scripts set it: element[name] = value.
 void SetProperty(Node element, std::string_view name, std::string_view value);
 void SetFlag(Node element, std::string_view name, bool value);
-void SetNumber(Node element, std::string_view name, int value);
 std::string TextProperty(Node element, std::string_view name);
 void SetAttribute(Node element, std::string_view name, std::string_view value);
 void RemoveAttribute(Node element, std::string_view name);

@@ -24,22 +24,13 @@ std::string CssColour(Colour colour)
 }  // namespace
 
 WebWindow::WebWindow(web::Node form, web::Node liveRegion)
-    : form_(form), controlsToShow_(web::CreateFragment()), liveRegion_(liveRegion), language_(web::BrowserLanguage())
+    : form_(form), controlsToShow_(web::ParseMarkup(web::FormMarkup())), liveRegion_(liveRegion),
+      language_(web::BrowserLanguage())
 {
     // The controls are put together aside and join the page at once, in show().
-    const web::Node descriptions = web::CreateElement("div");
-    web::SetFlag(descriptions, "hidden", true);  // read by screen readers through aria-describedby only
     for (const design::Control& control : design::Form1Controls)
-        controls_.push_back(web::MakeControl(controlsToShow_, descriptions, control));
-    web::Append(controlsToShow_, descriptions);
-    // The window's caption is the page's title and, for screen readers that list a page's
-    // headings, its heading; the window shows none.
-    const std::string caption(design::Form1.caption);
-    const web::Node heading = web::CreateElement("h1");
-    web::SetProperty(heading, "className", "heading");
-    web::SetProperty(heading, "textContent", caption);
-    web::Prepend(controlsToShow_, heading);
-    web::SetProperty(web::Document(), "title", caption);
+        controls_.push_back(web::FindControl(controlsToShow_, control));
+    web::SetProperty(web::Document(), "title", std::string(design::Form1.caption));
     const bool italian = design::LanguageOfLocale(language_) == design::SpokenLanguage::Italian;
     web::SetProperty(web::RootElement(), "lang", italian ? "it" : "en");
 }

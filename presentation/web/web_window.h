@@ -8,7 +8,7 @@
 
 #include "dom.h"
 #include "form_design.h"
-#include "web_controls.h"
+#include "page_markup.h"
 #include "window_view.h"
 
 namespace quadrell {

@@ -7,6 +7,12 @@
 
 namespace quadrell::web {
 
+// The window's controls as the page's HTML, written from the design table: each control the
+// native HTML element for its kind, placed and sized in CSS pixels at 96 dpi, in the designed
+// font, in the table's order (which is the focus order), then the hidden descriptions screen
+// readers hear them by. The browser builds it all in one pass, as it builds a page it loads.
+std::string FormMarkup();
+
 // The elements that make one control of the design table on the page.
 struct ControlElements {
     Node native;       // the native element: check box, text input, button, text
@@ -14,10 +20,8 @@ struct ControlElements {
     Node description;  // hidden text the native element is described by
 };
 
-// Makes `control` as the native HTML element for its kind, placed and sized in CSS pixels at
-// 96 dpi, in the designed font, and adds it to `parent` after the controls made before it (the
-// page's order is the table's, which is the focus order), its description to `descriptions`.
-ControlElements MakeControl(Node parent, Node descriptions, const design::Control& control);
+// `control`'s elements within `markup`, the form's markup as the browser built it.
+ControlElements FindControl(Node markup, const design::Control& control);
 
 // "Check1_3", "Text1": the id each control's native element takes.
 std::string ElementId(const design::Control& control);
