@@ -137,18 +137,15 @@ std::string FormMarkup()
     // The window's caption is, for screen readers that list a page's headings, its heading; the
     // window shows none.
     std::string markup = "<h1 class=\"heading\">" + Escaped(design::Form1.caption) + "</h1>";
-    std::string descriptions = "<div hidden>";  // read through aria-describedby only
-    for (const design::Control& control : design::Form1Controls) {
+    for (const design::Control& control : design::Form1Controls)
         markup += ControlMarkup(control);
-        descriptions += "<span id=\"" + Escaped(ElementId(control)) + "-description\"></span>";
-    }
-    return markup + descriptions + "</div>";
+    return markup;
 }
 
 ControlElements FindControl(Node markup, const design::Control& control)
 {
     const Node native = ElementById(markup, ElementId(control));
-    return {native, Closest(native, "[data-place]"), ElementById(markup, ElementId(control) + "-description")};
+    return {native, Closest(native, "[data-place]")};
 }
 
 }  // namespace quadrell::web

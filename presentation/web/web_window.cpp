@@ -132,12 +132,13 @@ void WebWindow::showFrame(const design::Control& control, std::optional<Colour> 
 
 void WebWindow::describe(const design::Control& control, std::string_view description)
 {
-    const web::ControlElements& elements = elementsOf(control);
-    web::SetProperty(elements.description, "textContent", description);
+    // The description itself, not a reference to hidden text: Firefox tells of a change in hidden
+    // text only when the control next takes the focus, and Orca then says the description twice.
+    const web::Node native = elementsOf(control).native;
     if (description.empty())
-        web::RemoveAttribute(elements.native, "aria-describedby");
+        web::RemoveAttribute(native, "aria-description");
     else
-        web::SetAttribute(elements.native, "aria-describedby", web::ElementId(control) + "-description");
+        web::SetAttribute(native, "aria-description", description);
 }
 
 void WebWindow::nameAction(const design::Control&, std::string_view)
@@ -148,10 +149,15 @@ void WebWindow::nameAction(const design::Control&, std::string_view)
 
 void WebWindow::announce(const design::Control&, std::string_view words)
 {
-    // A new element each time: a live region speaks what is added, so the same words twice in a
-    // row (two presses of "Cancella") are spoken twice. Only the latest stays.
+    // A new element each time: a live region speaks what is added. Only the latest stays.
+    // Screen readers take the same text added twice in a row for one message told twice by the
+    // browser, and say it once (Orca does); but two presses of "Cancella" must be heard twice.
+    // Every other announcement ends in a no-break space, which changes the text and not what is
+    // spoken.
+    const std::string_view mark = markNextAnnouncement_ ? "\u00A0" : "";
+    markNextAnnouncement_ = !markNextAnnouncement_;
     const web::Node said = web::CreateElement("p");
-    web::SetProperty(said, "textContent", words);
+    web::SetProperty(said, "textContent", std::string(words) + std::string(mark));
     web::ReplaceChildren(liveRegion_, said);
 }
 

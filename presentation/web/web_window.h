@@ -59,6 +59,7 @@ private:
     web::Node controlsToShow_;
     std::vector<web::ControlElements> controls_;  // in the design table's order
     web::Node liveRegion_;
+    bool markNextAnnouncement_ = false;
     std::string language_;
     std::optional<NumberFormat> numberFormat_;
     std::function<void()> numberFormatRead_;

@@ -27,11 +27,12 @@ function readShown() {
   };
 }
 
-// Records every announcement the live region makes: each is a new element added to it.
+// Records every announcement the live region makes: each is a new element added to it. Spoken,
+// as a screen reader speaks it: without the silent no-break space every other one ends in.
 function listen() {
   window.heard = [];
   new MutationObserver((records) => records.forEach((record) =>
-    record.addedNodes.forEach((node) => window.heard.push(node.textContent))))
+    record.addedNodes.forEach((node) => window.heard.push(node.textContent.replace(/\u00A0$/, '')))))
     .observe(document.getElementById('announcements'), { childList: true });
 }
 
