@@ -13,14 +13,15 @@ const ChromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-
 
 export const BrowserNames = ['chromium', 'firefox'];
 
-// Starts `name` headless with the page's language `language` ("en-GB", "it-IT").
-export async function launch(name, language = 'en-GB') {
+// Starts `name` headless with the page's language `language` ("en-GB", "it-IT"); Firefox also with
+// `firefoxPreferences`, the settings a reader would change in about:config.
+export async function launch(name, language = 'en-GB', firefoxPreferences = {}) {
   if (name === 'firefox') {
     return puppeteer.launch({
       browser: 'firefox', protocol: 'webDriverBiDi', headless: true,
       executablePath: '/usr/lib/firefox-esr/firefox-esr',
       extraPrefsFirefox: { 'intl.accept_languages': language, 'intl.locale.requested': language,
-        'network.captive-portal-service.enabled': false, 'app.update.enabled': false },
+        'network.captive-portal-service.enabled': false, 'app.update.enabled': false, ...firefoxPreferences },
     });
   }
   return puppeteer.launch({

@@ -137,46 +137,106 @@ function measureContrast(image, areas) {
   });
 }
 
-async function contrastInEveryScheme(browser) {
-  const page = await openPage(browser, pageUrl);
-  await useThePage(page);
-  const session = await page.createCDPSession();
-  const schemes = { light: [{ name: 'prefers-color-scheme', value: 'light' }],
-    dark: [{ name: 'prefers-color-scheme', value: 'dark' }],
-    'forced colours': [{ name: 'forced-colors', value: 'active' }],
-    'forced colours, dark': [{ name: 'forced-colors', value: 'active' }, { name: 'prefers-color-scheme', value: 'dark' }] };
-  for (const [scheme, features] of Object.entries(schemes)) {
-    // Through the protocol itself: the driver's own call knows no forced colours.
-    await session.send('Emulation.setEmulatedMedia', { features });
-    await settle(page);
-    const scale = 2;
-    await page.setViewport({ width: 400, height: 260, deviceScaleFactor: scale });
-    await settle(page);
-    // The text areas: a box's caption, a label's or button's inside, an entry's inside its frame.
-    const areas = await page.evaluate((scale) => [...document.querySelectorAll('.control:not(.shape)')].map((control) => {
-      const element = control.matches('.box') ? control.querySelector('span') : control;
-      const rect = element.getBoundingClientRect();
-      const inset = control.matches('.entry, .button') ? 3 : 0;
-      return { name: control.id || control.firstChild.id, x: Math.round((rect.x + inset) * scale),
-        y: Math.round((rect.y + inset) * scale), width: Math.round((rect.width - 2 * inset) * scale),
-        height: Math.round((rect.height - 2 * inset) * scale) };
-    }), scale);
-    const shot = await page.screenshot({ encoding: 'base64' });
-    // Decoded in the page itself, on a canvas it never shows: a second tab would stop this one's frames.
-    const measured = await page.evaluate(async (shot, areas, measure) => {
-      const image = new Image();
-      image.src = `data:image/png;base64,${shot}`;
-      await image.decode();
-      return new Function(`return (${measure})`)()(image, areas);  // eslint-disable-line no-new-func
-    }, shot, areas, measureContrast.toString());
-    const low = measured.filter((text) => text.ratio < 4.5)
-      .map((text) => `${text.name}: ${text.ratio.toFixed(2)}:1 on rgb(${text.background})`);
-    const lowest = measured.reduce((min, text) => (text.ratio < min.ratio ? text : min));
-    const violations = await accessibilityViolations(page);
-    report(`${scheme}: every text at least 4.5:1 on screen, no axe-core violation`, [...low, ...violations],
-      `lowest ${lowest.ratio.toFixed(2)}:1 (${lowest.name})`);
+// The four schemes: what the page must see of each, how Chromium's protocol emulates it (the
+// driver's own call knows no forced colours) and the preferences that put Firefox in it, whose
+// driver emulates no media feature.
+const ContentScheme = 'layout.css.prefers-color-scheme.content-override';  // 0 dark, 1 light
+// Firefox's forced colours are a whole high-contrast palette, as Chromium emulates it: given only
+// a background and a text colour, Firefox keeps its everyday selection colours, below 4.5:1 in
+// light and dark, and the split's boxes take those under forced colours. Firefox calls the palette
+// dark or light as its background is.
+const ForcedPalette = (background, text, highlight, highlightText) => ({ 'browser.display.document_color_use': 2,
+  'browser.display.background_color': background, 'browser.display.foreground_color': text,
+  'ui.-moz-field': background, 'ui.-moz-fieldtext': text, 'ui.buttonface': background, 'ui.buttontext': text,
+  'ui.highlight': highlight, 'ui.highlighttext': highlightText });
+const Schemes = {
+  light: { dark: false, forced: false, chromium: [{ name: 'prefers-color-scheme', value: 'light' }],
+    firefox: { [ContentScheme]: 1 } },
+  dark: { dark: true, forced: false, chromium: [{ name: 'prefers-color-scheme', value: 'dark' }],
+    firefox: { [ContentScheme]: 0 } },
+  'forced colours': { dark: false, forced: true, chromium: [{ name: 'forced-colors', value: 'active' }],
+    firefox: ForcedPalette('#ffffff', '#000000', '#050049', '#ffffff') },
+  'forced colours, dark': { dark: true, forced: true,
+    chromium: [{ name: 'forced-colors', value: 'active' }, { name: 'prefers-color-scheme', value: 'dark' }],
+    firefox: ForcedPalette('#000000', '#ffffff', '#00e6ff', '#000000') },
+};
+
+// The page, used, in each scheme in turn. Chromium switches one page from scheme to scheme, which
+// also shows that the page repaints at a change; Firefox starts afresh in each.
+async function* pagesInEveryScheme(browserName, browser) {
+  if (browserName === 'chromium') {
+    const page = await openPage(browser, pageUrl);
+    await useThePage(page);
+    const session = await page.createCDPSession();
+    try {
+      for (const [scheme, wanted] of Object.entries(Schemes)) {
+        await session.send('Emulation.setEmulatedMedia', { features: wanted.chromium });
+        await settle(page);
+        yield [scheme, wanted, page];
+      }
+    } finally {
+      await page.close();
+    }
+    return;
   }
-  await page.close();
+  for (const [scheme, wanted] of Object.entries(Schemes)) {
+    const own = await launch(browserName, 'en-GB', wanted.firefox);
+    try {
+      const page = await openPage(own, pageUrl);
+      await useThePage(page);
+      yield [scheme, wanted, page];
+    } finally {
+      await own.close();
+    }
+  }
+}
+
+// What the page sees of the scheme, as "dark, forced colours".
+function schemeSeen({ dark, forced }) {
+  return `${dark ? 'dark' : 'light'}${forced ? ', forced colours' : ''}`;
+}
+
+// The contrast of every text on a screenshot of `page` as it stands, and what axe-core finds.
+async function contrastOnScreen(page) {
+  const scale = 2;
+  await page.setViewport({ width: 400, height: 260, deviceScaleFactor: scale });
+  await settle(page);
+  // The text areas: a box's caption, a label's or button's inside, an entry's inside its frame.
+  const areas = await page.evaluate((scale) => [...document.querySelectorAll('.control:not(.shape)')].map((control) => {
+    const element = control.matches('.box') ? control.querySelector('span') : control;
+    const rect = element.getBoundingClientRect();
+    const inset = control.matches('.entry, .button') ? 3 : 0;
+    return { name: control.id || control.firstChild.id, x: Math.round((rect.x + inset) * scale),
+      y: Math.round((rect.y + inset) * scale), width: Math.round((rect.width - 2 * inset) * scale),
+      height: Math.round((rect.height - 2 * inset) * scale) };
+  }), scale);
+  const shot = await page.screenshot({ encoding: 'base64' });
+  // Decoded in the page itself, on a canvas it never shows: a second tab would stop this one's frames.
+  const measured = await page.evaluate(async (shot, areas, measure) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${shot}`;
+    await image.decode();
+    return new Function(`return (${measure})`)()(image, areas);  // eslint-disable-line no-new-func
+  }, shot, areas, measureContrast.toString());
+  const low = measured.filter((text) => text.ratio < 4.5)
+    .map((text) => `${text.name}: ${text.ratio.toFixed(2)}:1 on rgb(${text.background})`);
+  const lowest = measured.reduce((min, text) => (text.ratio < min.ratio ? text : min));
+  return { problems: [...low, ...await accessibilityViolations(page)], lowest };
+}
+
+async function contrastInEveryScheme(browserName, browser) {
+  for await (const [scheme, wanted, page] of pagesInEveryScheme(browserName, browser)) {
+    const title = `${scheme}: every text at least 4.5:1 on screen, no axe-core violation`;
+    // A scheme the browser was asked for but does not show would measure another one.
+    const seen = await page.evaluate(() => ({ dark: matchMedia('(prefers-color-scheme: dark)').matches,
+      forced: matchMedia('(forced-colors: active)').matches }));
+    if (schemeSeen(seen) !== schemeSeen(wanted)) {
+      report(title, [`the page sees ${schemeSeen(seen)}, not ${schemeSeen(wanted)}`]);
+      continue;
+    }
+    const { problems, lowest } = await contrastOnScreen(page);
+    report(title, problems, `lowest ${lowest.ratio.toFixed(2)}:1 (${lowest.name})`);
+  }
 }
 
 // The browser's language chooses the words and the page's language, and how the split entry reads
@@ -216,8 +276,7 @@ for (const browserName of chosen.length ? chosen : BrowserNames) {
   await noNetwork(browser);
   await installableAndOffline(browser, browserName);
   await zoomKeepsCaptionsWhole(browser);
-  if (browserName === 'chromium')
-    await contrastInEveryScheme(browser);  // Firefox's driver cannot emulate colour schemes
+  await contrastInEveryScheme(browserName, browser);
   await browser.close();
   await followsTheBrowsersLanguage(browserName);
 }
