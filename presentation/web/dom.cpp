@@ -65,15 +65,20 @@ EM_JS(void, js_decimal_separator, (const char* language, char* buffer, int size)
     stringToUTF8(decimal ? decimal.value : "", buffer, size);
 });
 // System colours as the browser computes them, "rgb(18, 18, 18)", as 0x00BBGGRR: one probe,
-// which the browser styles alone.
+// which the browser styles alone. A see-through one ("rgba(0, 221, 255, 0.306)", Firefox's
+// selection in its own dark palette) as the screen shows it: over the first named, the page's.
 EM_JS(void, js_system_colours, (const char* names, unsigned* colours), {
     var probe = document.createElement("span");
     probe.hidden = true;
     document.body.append(probe);
+    var under = [255, 255, 255];
     UTF8ToString(names).split(",").forEach(function (name, n) {
         probe.style.color = name;
-        var parts = getComputedStyle(probe).color.match(/[0-9]+/g).map(Number);
-        HEAPU32[(colours >> 2) + n] = (parts[0] | parts[1] << 8 | parts[2] << 16) >>> 0;
+        var parts = getComputedStyle(probe).color.match(/[0-9.]+/g).map(Number);
+        var alpha = parts.length > 3 ? parts[3] : 1;
+        var shown = [0, 1, 2].map(function (c) { return Math.round(parts[c] * alpha + under[c] * (1 - alpha)); });
+        if (n == 0) under = shown;
+        HEAPU32[(colours >> 2) + n] = (shown[0] | shown[1] << 8 | shown[2] << 16) >>> 0;
     });
     probe.remove();
 });

@@ -37,7 +37,8 @@ void SetDataset(Node element, std::string_view name, std::string_view value);
 // The browser's settings.
 std::string BrowserLanguage();                            // "it-IT"
 std::string DecimalSeparator(std::string_view language);  // "," for "it-IT"
-// CSS system colours as now shown, each of `names` ("Canvas,CanvasText") into `colours` in order.
+// CSS system colours as now shown, each of `names` ("Canvas,CanvasText") into `colours` in order;
+// a see-through one as it shows over the first.
 void SystemColours(std::string_view names, Colour* colours);
 bool MediaMatches(std::string_view query);                // "(forced-colors: active)"
 

@@ -141,14 +141,16 @@ function measureContrast(image, areas) {
 // driver's own call knows no forced colours) and the preferences that put Firefox in it, whose
 // driver emulates no media feature.
 const ContentScheme = 'layout.css.prefers-color-scheme.content-override';  // 0 dark, 1 light
-// Firefox's forced colours are a whole high-contrast palette, as Chromium emulates it: given only
-// a background and a text colour, Firefox keeps its everyday selection colours, below 4.5:1 in
-// light and dark, and the split's boxes take those under forced colours. Firefox calls the palette
-// dark or light as its background is.
+// Firefox's forced colours: a background and a text colour, and Firefox calls the palette dark or
+// light as its background is. The light palette is a whole high-contrast one, as Chromium
+// emulates it: Firefox's own selection colours there, which the split's boxes take under forced
+// colours, are white on mid blue, 2.9:1, the reader's palette and not the page's doing. The dark
+// one keeps Firefox's own selection, a see-through cyan, which the page must show as it shows
+// over the page's background.
 const ForcedPalette = (background, text, highlight, highlightText) => ({ 'browser.display.document_color_use': 2,
   'browser.display.background_color': background, 'browser.display.foreground_color': text,
   'ui.-moz-field': background, 'ui.-moz-fieldtext': text, 'ui.buttonface': background, 'ui.buttontext': text,
-  'ui.highlight': highlight, 'ui.highlighttext': highlightText });
+  ...(highlight ? { 'ui.highlight': highlight, 'ui.highlighttext': highlightText } : {}) });
 const Schemes = {
   light: { dark: false, forced: false, chromium: [{ name: 'prefers-color-scheme', value: 'light' }],
     firefox: { [ContentScheme]: 1 } },
@@ -158,7 +160,7 @@ const Schemes = {
     firefox: ForcedPalette('#ffffff', '#000000', '#050049', '#ffffff') },
   'forced colours, dark': { dark: true, forced: true,
     chromium: [{ name: 'forced-colors', value: 'active' }, { name: 'prefers-color-scheme', value: 'dark' }],
-    firefox: ForcedPalette('#000000', '#ffffff', '#00e6ff', '#000000') },
+    firefox: ForcedPalette('#000000', '#ffffff') },
 };
 
 // The page, used, in each scheme in turn. Chromium switches one page from scheme to scheme, which
