@@ -38,7 +38,7 @@ Presenter::Presenter(WindowState& state, WindowView& view)
     showText(DecimalDisplay, state_.label3());
     showText(DecimalEntry, state_.text1());
     showText(SplitEntry, state_.text2());
-    desktopSchemeChanged();
+    showAllColours();  // in the scheme read above, once: each reading is a query to the toolkit
     for (const Control& control : design::Form1Controls)
         describe(control);
     view_.nameAction(ClearButton, design::PressActionName(language_));
@@ -78,6 +78,11 @@ void Presenter::userEdits(const Control& entry, std::string_view text)
 void Presenter::desktopSchemeChanged()
 {
     scheme_ = view_.desktopScheme();
+    showAllColours();
+}
+
+void Presenter::showAllColours()
+{
     for (const Control& control : design::Form1Controls)
         showColours(control);
 }

@@ -40,6 +40,7 @@ private:
     void act(const design::Control& acting, design::UserAction action, const std::function<void()>& deliver);
     void showText(const design::Control& control, const std::string& stored);
     void showColours(const design::Control& control);
+    void showAllColours();
     void describe(const design::Control& control);
     const std::string& storedText(const design::Control& entry) const;
 
