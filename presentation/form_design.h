@@ -121,13 +121,19 @@ constexpr std::optional<Name> CaptionOf(Name entry)
     return std::nullopt;
 }
 
-// Whether `label` captions an entry.
-constexpr bool IsEntryCaption(Name label)
+// The entry `label` captions, if it captions one.
+constexpr std::optional<Name> EntryCaptionedBy(Name label)
 {
     for (const CaptionLink& link : EntryCaptions)
         if (link.label == label)
-            return true;
-    return false;
+            return link.entry;
+    return std::nullopt;
+}
+
+// Whether `label` captions an entry.
+constexpr bool IsEntryCaption(Name label)
+{
+    return EntryCaptionedBy(label).has_value();
 }
 
 // Where the control with this name and index stands in the table, which holds every one of them:

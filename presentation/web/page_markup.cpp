@@ -1,6 +1,7 @@
 #include "page_markup.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace quadrell::web {
@@ -86,10 +87,9 @@ std::string Label(const design::Control& control)
 {
     // A caption of an entry is that entry's label: screen readers name the entry by it, and a
     // click on it puts the focus there.
-    for (const design::CaptionLink& link : design::EntryCaptions)
-        if (link.label == control.name)
-            return "<label" + AreaAttributes(control) + IdAttribute(control) + " for=\"" +
-                   Escaped(ElementId(design::Find(link.entry))) + "\">" + Escaped(control.caption) + "</label>";
+    if (const std::optional<design::Name> entry = design::EntryCaptionedBy(control.name))
+        return "<label" + AreaAttributes(control) + IdAttribute(control) + " for=\"" +
+               Escaped(ElementId(design::Find(*entry))) + "\">" + Escaped(control.caption) + "</label>";
     return "<div" + AreaAttributes(control) + IdAttribute(control) + ">" + Escaped(control.caption) + "</div>";
 }
 
