@@ -14,7 +14,7 @@ constexpr const char* SubstituteFaces = "'Liberation Sans', Arial, sans-serif";
 
 // The page's default font, for controls the design gives none: the design's face at the size
 // the classic dialogs use, as in the decimal entry.
-constexpr double DefaultPoints = 8.25;
+constexpr design::Font DefaultFont{design::ClassicFace, 8.25, false};
 
 // Text as HTML shows it, in an element or in a quoted attribute.
 std::string Escaped(std::string_view text)
@@ -38,17 +38,21 @@ std::string Pixels(int twips)
     return std::to_string(design::ToPixels(twips, design::TwipsPerInch / design::TwipsPerPixelAt96Dpi)) + "px";
 }
 
+std::string FontStyle(const design::Font& font)
+{
+    return "font-family:'" + std::string(font.face) + "', " + SubstituteFaces +
+           // Hundredths of a point, divided by the browser: 8.25 pt is "calc(825pt / 100)".
+           ";font-size:calc(" + std::to_string(std::lround(font.points * 100)) + "pt / 100)" +
+           ";font-weight:" + (font.bold ? "bold" : "normal");
+}
+
 // The design's place and size, as custom properties: the page's style sheet places the controls
 // with them at the design's width and lets them flow where the page is narrower. Then the font.
 std::string AreaStyle(const design::Control& control)
 {
     const design::Rect& bounds = control.bounds;
-    const design::Font font = control.font.value_or(design::Font{design::ClassicFace, DefaultPoints, false});
     return "--left:" + Pixels(bounds.left) + ";--top:" + Pixels(bounds.top) + ";--width:" + Pixels(bounds.width) +
-           ";--height:" + Pixels(bounds.height) + ";font-family:'" + std::string(font.face) + "', " + SubstituteFaces +
-           // Hundredths of a point, divided by the browser: 8.25 pt is "calc(825pt / 100)".
-           ";font-size:calc(" + std::to_string(std::lround(font.points * 100)) + "pt / 100)" +
-           ";font-weight:" + (font.bold ? "bold" : "normal") +
+           ";--height:" + Pixels(bounds.height) + ";" + FontStyle(control.font.value_or(DefaultFont)) +
            ";text-align:" + (control.alignment == design::Alignment::Centre ? "center" : "left");
 }
 
@@ -135,8 +139,10 @@ std::string ElementId(const design::Control& control)
 std::string FormMarkup()
 {
     // The window's caption is, for screen readers that list a page's headings, its heading; the
-    // window shows none.
-    std::string markup = "<h1 class=\"heading\">" + Escaped(design::Form1.caption) + "</h1>";
+    // window shows none. It is in the controls' own font, which the browser finds once for both:
+    // in the page's default font it was one more font to ask the system for, as the page starts.
+    std::string markup = "<h1 class=\"heading\" style=\"" + Escaped(FontStyle(DefaultFont)) + "\">" +
+                         Escaped(design::Form1.caption) + "</h1>";
     for (const design::Control& control : design::Form1Controls)
         markup += ControlMarkup(control);
     return markup;
