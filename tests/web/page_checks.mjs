@@ -49,7 +49,7 @@ async function noNetwork(browser) {
     : url.startsWith('data:') ? `${url.slice(0, url.indexOf(','))} (the script's own module)` : url));
   const foreign = requests.filter((url) => !url.startsWith(folderUrl) && !url.startsWith('data:'));
   report('opened from a file, it asks for nothing beyond its own folder', foreign.map((url) => `asked for ${url}`),
-    `${requests.length} requests: ${named.join(', ')}`);
+    requests.length ? `${requests.length} requests: ${named.join(', ')}` : 'no request to a server (this browser does not tell of the files a page reads)');
 }
 
 async function installableAndOffline(browser, browserName) {
