@@ -48,8 +48,9 @@ async function noNetwork(browser) {
   const named = requests.map((url) => (url.startsWith(folderUrl) ? url.slice(folderUrl.length)
     : url.startsWith('data:') ? `${url.slice(0, url.indexOf(','))} (the script's own module)` : url));
   const foreign = requests.filter((url) => !url.startsWith(folderUrl) && !url.startsWith('data:'));
-  report('opened from a file, it asks for nothing beyond its own folder', foreign.map((url) => `asked for ${url}`),
-    requests.length ? `${requests.length} requests: ${named.join(', ')}` : 'no request to a server (this browser does not tell of the files a page reads)');
+  const seen = requests.length ? `${requests.length} requests: ${named.join(', ')}`
+    : 'no request to a server (this browser does not tell of the files a page reads)';
+  report('opened from a file, it asks for nothing beyond its own folder', foreign.map((url) => `asked for ${url}`), seen);
 }
 
 async function installableAndOffline(browser, browserName) {
