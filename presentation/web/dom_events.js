@@ -32,6 +32,14 @@ Module.nodes = [];
       tell('quadrell_user_edits', ['number', 'string'], [placeOf(target), target.value]);
   });
 
+  // Enter on a phone's keyboard ("done") closes it, as the keyboard's own key promises: the entry
+  // gives up the focus. With a mouse, Enter in an entry does nothing, as in the desktop windows.
+  var finger = matchMedia('(pointer: coarse)');
+  document.addEventListener('keydown', function (event) {
+    if (event.key === 'Enter' && finger.matches && event.target.matches('input[type=text]'))
+      event.target.blur();
+  });
+
   // The reader's colours: a dark scheme, or forced colours (high contrast), chosen while open.
   ['(prefers-color-scheme: dark)', '(forced-colors: active)'].forEach(function (query) {
     matchMedia(query).addEventListener('change', function () {

@@ -41,8 +41,9 @@ std::string Pixels(int twips)
 std::string FontStyle(const design::Font& font)
 {
     return "font-family:'" + std::string(font.face) + "', " + SubstituteFaces +
-           // Hundredths of a point, divided by the browser: 8.25 pt is "calc(825pt / 100)".
-           ";font-size:calc(" + std::to_string(std::lround(font.points * 100)) + "pt / 100)" +
+           // Hundredths of a point, divided by the browser: 8.25 pt is "calc(825pt / 100)"; then
+           // the page's one scale for every text, 1 with a mouse, larger for a finger.
+           ";font-size:calc(" + std::to_string(std::lround(font.points * 100)) + "pt / 100 * var(--text-scale, 1))" +
            ";font-weight:" + (font.bold ? "bold" : "normal");
 }
 
@@ -97,13 +98,24 @@ std::string Label(const design::Control& control)
     return "<div" + AreaAttributes(control) + IdAttribute(control) + ">" + Escaped(control.caption) + "</div>";
 }
 
+// The on-screen keyboard an entry asks for. The decimal entry reads a whole number from 0 to 255:
+// digits. The split reads a number written the reader's way, so its keyboard has the decimal
+// separator too. Either stays a text entry: what a digits keyboard cannot type ("&H", "-") is
+// still read when pasted or typed on a keyboard that has it.
+const char* KeyboardMode(const design::Control& entry)
+{
+    return entry.name == design::Name::Text1 ? "numeric" : "decimal";
+}
+
 std::string Entry(const design::Control& control)
 {
     // The longest text stops typing and pasting alike.
     const std::string maxLength =
         control.maxLength > 0 ? " maxlength=\"" + std::to_string(control.maxLength) + "\"" : "";
-    return "<input type=\"text\" autocomplete=\"off\" spellcheck=\"false\"" + maxLength + AreaAttributes(control) +
-           IdAttribute(control) + ">";
+    // Enter on an on-screen keyboard says "done": the entry has no more to take.
+    return "<input type=\"text\" inputmode=\"" + std::string(KeyboardMode(control)) +
+           "\" enterkeyhint=\"done\" autocomplete=\"off\" spellcheck=\"false\"" + maxLength +
+           AreaAttributes(control) + IdAttribute(control) + ">";
 }
 
 std::string Button(const design::Control& control)

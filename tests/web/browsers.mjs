@@ -14,18 +14,19 @@ const ChromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-
 export const BrowserNames = ['chromium', 'firefox'];
 
 // Starts `name` headless with the page's language `language` ("en-GB", "it-IT"); Firefox also with
-// `firefoxPreferences`, the settings a reader would change in about:config.
-export async function launch(name, language = 'en-GB', firefoxPreferences = {}) {
+// `firefoxPreferences`, the settings a reader would change in about:config. `options` go to the
+// launch as they are: a `userDataDir` keeps the profile from one start to the next.
+export async function launch(name, language = 'en-GB', firefoxPreferences = {}, options = {}) {
   if (name === 'firefox') {
     return puppeteer.launch({
-      browser: 'firefox', protocol: 'webDriverBiDi', headless: true,
+      ...options, browser: 'firefox', protocol: 'webDriverBiDi', headless: true,
       executablePath: '/usr/lib/firefox-esr/firefox-esr',
       extraPrefsFirefox: { 'intl.accept_languages': language, 'intl.locale.requested': language,
         'network.captive-portal-service.enabled': false, 'app.update.enabled': false, ...firefoxPreferences },
     });
   }
   return puppeteer.launch({
-    executablePath: '/usr/bin/chromium', headless: true,
+    ...options, executablePath: '/usr/bin/chromium', headless: true,
     args: [...ChromiumFlags, `--lang=${language}`, `--accept-lang=${language}`],
     env: { ...process.env, LANGUAGE: language.replace('-', '_') },
   });
@@ -55,3 +56,28 @@ export async function accessibilityViolations(page) {
 export async function settle(page) {
   await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0))));
 }
+
+// The screens the page is tried on for a finger, in CSS pixels: phones upright and held sideways
+// (its height what is left beside the browser's bars), and a tablet.
+export const TouchScreens = [
+  { name: 'phone 390x844', width: 390, height: 844 },
+  { name: 'phone 360x780', width: 360, height: 780 },
+  { name: 'phone 320x568', width: 320, height: 568 },
+  { name: 'phone sideways 844x340', width: 844, height: 340 },
+  { name: 'tablet 820x1180', width: 820, height: 1180 },
+];
+
+// Firefox with a touch screen for its primary pointer (coarse, no hover), as its preference
+// `ui.primaryPointerCapabilities` gives; Chromium emulates one per page (`showOnTouchScreen`).
+export function launchForFinger(name, language = 'en-GB') {
+  return launch(name, language, { 'ui.primaryPointerCapabilities': 1, 'ui.allPointerCapabilities': 1, 'dom.w3c_touch_events.enabled': 1 });
+}
+
+// Shows `page` on `screen` with touch; resolves to whether the page's primary pointer is coarse.
+export async function showOnTouchScreen(page, screen, zoom = 1) {
+  await page.setViewport({ width: Math.round(screen.width / zoom), height: Math.round(screen.height / zoom),
+    deviceScaleFactor: zoom, isMobile: true, hasTouch: true });
+  await settle(page);
+  return page.evaluate(() => matchMedia('(pointer: coarse)').matches);
+}
+

@@ -2,13 +2,19 @@
 // offline once served, its captions stay whole from 100 % to 400 % zoom where it reflows rather
 // than scroll sideways, and every text keeps a contrast of 4.5:1 in light, dark and forced colours
 // as the screen shows it. axe-core looks at the dark and forced-colour states too.
-//   node page_checks.mjs PAGE_FOLDER [BROWSER...]
+// With a mouse every control stands where the design (in the scenario table) and today's narrow
+// layouts put it. For a finger, on every touch screen: targets, width, font sizes, the entries'
+// keyboards and the on-screen keyboard's half of the screen.
+//   node page_checks.mjs PAGE_FOLDER TABLE.json [BROWSER...]
+import { readFileSync } from 'node:fs';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { accessibilityViolations, BrowserNames, launch, openPage, settle } from './browsers.mjs';
+import { accessibilityViolations, BrowserNames, launch, launchForFinger, openPage, settle, showOnTouchScreen,
+  TouchScreens } from './browsers.mjs';
 import { serve } from './static_server.mjs';
 
-const [folderArgument, ...chosen] = process.argv.slice(2);
+const [folderArgument, tablePath, ...chosen] = process.argv.slice(2);
+const design = JSON.parse(readFileSync(tablePath, 'utf8')).design;
 const folder = resolve(folderArgument);
 const folderUrl = pathToFileURL(folder).href + '/';
 const pageUrl = folderUrl + 'index.html';
@@ -16,6 +22,11 @@ const PageFiles = ['/', '/index.html', '/quadrell.js', '/quadrell.webmanifest', 
   '/service-worker.js'];
 
 let failed = 0;
+let skipped = 0;
+function skip(name, reason) {
+  console.log(`  SKIP ${name}: ${reason}`);
+  ++skipped;
+}
 function report(name, problems, detail = '') {
   console.log(`  ${problems.length ? 'FAIL' : 'ok  '} ${name}${detail ? ': ' + detail : ''}`);
   problems.forEach((problem) => console.log(`       ${problem}`));
@@ -77,6 +88,150 @@ async function installableAndOffline(browser, browserName) {
     `${browserName === 'chromium' ? 'no installability error; ' : ''}server asked for ${[...new Set(server.requests)].join(' ')}`);
 }
 
+// In the page: what scrolls sideways, reaches past the right edge or has its text cut.
+function textCutOrSideways() {
+  const found = [];
+  const root = document.documentElement;
+  if (root.scrollWidth > root.clientWidth)
+    found.push(`the page scrolls sideways: ${root.scrollWidth} px in ${root.clientWidth} px`);
+  const inside = (inner, outer) => inner.left >= outer.left - 0.5 && inner.right <= outer.right + 0.5
+    && inner.top >= outer.top - 0.5 && inner.bottom <= outer.bottom + 0.5;
+  for (const control of document.querySelectorAll('.control:not(.shape)')) {
+    const rect = control.getBoundingClientRect();
+    if (rect.right > root.clientWidth + 0.5)
+      found.push(`${control.id || control.firstChild.id} reaches past the page's right edge`);
+    const caption = control.matches('.box') ? control.querySelector('span') : null;
+    if (caption ? !inside(caption.getBoundingClientRect(), rect)
+      : control.scrollWidth > control.clientWidth || control.scrollHeight > control.clientHeight)
+      found.push(`${control.id || control.firstChild.id}: its text is cut`);
+  }
+  return found;
+}
+
+// In the page: every control's place and size, as [left, top, width, height] in CSS pixels, by the
+// name the design gives it (a box's area is its label).
+function controlRectangles() {
+  return Object.fromEntries([...document.querySelectorAll('[data-place]')].map((area) => {
+    const r = area.getBoundingClientRect();
+    return [area.id || area.querySelector('[id]').id, [r.left, r.top, r.width, r.height].map((v) => Math.round(v * 100) / 100)];
+  }));
+}
+
+// With a mouse the page is as it was: at the design's width every control where the design puts
+// it, to the pixel, and in the narrow layouts where they have always stood
+// (narrow_layouts.json: each width's rectangles as the page drew them before it had a layout
+// for a finger).
+async function mouseLayoutStays(browser) {
+  const narrow = JSON.parse(readFileSync(new URL('narrow_layouts.json', import.meta.url), 'utf8'));
+  const page = await openPage(browser, pageUrl);
+  for (const [width, expected] of [[1280, design], ...Object.entries(narrow).map(([w, rects]) => [Number(w), rects])]) {
+    await page.setViewport({ width, height: 800 });
+    await settle(page);
+    const shown = await page.evaluate(controlRectangles);
+    const moved = Object.entries(expected).filter(([name, rect]) => shown[name]?.join() !== rect.join())
+      .map(([name, rect]) => `${name} at ${shown[name]?.join(', ')}, not ${rect.join(', ')}`);
+    // Headless Chromium has no pointer at all, Firefox a fine one: neither is a finger's.
+    const pointer = await page.evaluate(() => ['fine', 'none'].find((kind) => matchMedia(`(pointer: ${kind})`).matches));
+    report(`with a mouse at ${width} CSS px every control stands where it stood`,
+      pointer ? moved : ['the pointer is coarse', ...moved], `${Object.keys(expected).length} controls, pointer ${pointer}`);
+  }
+  await page.close();
+}
+
+const TouchTarget = 44;  // CSS px, each way
+
+// In the page, shown on a touch screen: the sizes a finger needs and what the screen shows.
+function fingerMeasures() {
+  const rect = (element) => element.getBoundingClientRect();
+  const controls = [...document.querySelectorAll('.control:not(.shape)')];
+  const name = (control) => control.id || control.querySelector('[id]').id;
+  const rects = controls.map(rect);
+  const union = { left: Math.min(...rects.map((r) => r.left)), right: Math.max(...rects.map((r) => r.right)),
+    bottom: Math.max(...rects.map((r) => r.bottom)) };
+  const text = (control) => (control.matches('.box') ? control.querySelector('span') : control);
+  return {
+    targets: [...document.querySelectorAll('label.box, #Text1, #Text2, #Command1')]
+      .map((control) => ({ name: name(control), width: rect(control).width, height: rect(control).height })),
+    widthShare: (union.right - union.left) / document.documentElement.clientWidth,
+    below: union.bottom - innerHeight,
+    scrolls: document.documentElement.scrollHeight > innerHeight || document.documentElement.scrollWidth > innerWidth,
+    fonts: controls.map((control) => ({ name: name(control), px: parseFloat(getComputedStyle(text(control)).fontSize) })),
+    entries: ['Text1', 'Text2'].map((id) => {
+      const entry = document.getElementById(id);
+      return { name: id, inputmode: entry.inputMode, enterkeyhint: entry.enterKeyHint,
+        caption: entry.labels.length ? entry.labels[0].textContent : '' };
+    }),
+    viewport: document.querySelector('meta[name=viewport]').content,
+  };
+}
+
+// The on-screen keyboard takes half the screen: with an entry in the focus, that entry and both
+// displays are still in view; Enter ("done") then closes the keyboard, taking the focus away.
+async function keyboardLeavesEntryAndDisplays(page, screen) {
+  const problems = [];
+  for (const id of ['Text1', 'Text2']) {
+    await page.setViewport({ width: screen.width, height: screen.height, isMobile: true, hasTouch: true });
+    await page.evaluate((id) => document.getElementById(id).focus(), id);
+    await page.setViewport({ width: screen.width, height: Math.round(screen.height / 2), isMobile: true, hasTouch: true });
+    await page.evaluate((id) => document.getElementById(id).scrollIntoView({ block: 'nearest' }), id);
+    await settle(page);
+    const hidden = await page.evaluate((ids) => ids.filter((id) => {
+      const r = document.getElementById(id).getBoundingClientRect();
+      const view = visualViewport;
+      return r.top < -0.5 || r.bottom > view.height + 0.5 || r.left < -0.5 || r.right > view.width + 0.5;
+    }), [id, 'Label1', 'Label3']);
+    problems.push(...hidden.map((other) => `with the keyboard up for ${id}, ${other} is out of view`));
+    await page.keyboard.press('Enter');
+    await settle(page);
+    if (await page.evaluate((id) => document.activeElement?.id === id, id))
+      problems.push(`Enter in ${id} leaves the keyboard up (the entry keeps the focus)`);
+  }
+  await page.setViewport({ width: screen.width, height: screen.height, isMobile: true, hasTouch: true });
+  return problems;
+}
+
+// Chromium emulates each touch screen; Firefox is started with a coarse primary pointer, and
+// where it cannot show the page as on a touch screen the check is skipped, with its reason.
+async function fingerLayout(browserName, browser) {
+  for (const screen of TouchScreens) {
+    const title = `for a finger on a ${screen.name}: 44 px targets, 80 % of the width, one screen, digits keyboards`;
+    const page = await openPage(browser, pageUrl);
+    try {
+      if (!(await showOnTouchScreen(page, screen))) {
+        skip(title, `${browserName} does not report a coarse pointer here`);
+        continue;
+      }
+      await useThePage(page);
+      await page.evaluate(() => document.activeElement.blur());
+      await settle(page);
+      const measures = await page.evaluate(fingerMeasures);
+      const problems = [
+        ...measures.targets.filter((t) => t.width < TouchTarget || t.height < TouchTarget)
+          .map((t) => `${t.name} is ${t.width.toFixed(1)} x ${t.height.toFixed(1)} CSS px`),
+        ...(measures.widthShare < 0.8 ? [`the controls fill ${(measures.widthShare * 100).toFixed(0)} % of the width`] : []),
+        ...(measures.below > 0.5 ? [`the controls reach ${measures.below.toFixed(0)} px below the screen`] : []),
+        ...(measures.scrolls ? ['the page scrolls'] : []),
+        ...measures.fonts.filter((f) => f.px < (['Label1', 'Label3'].includes(f.name) ? 24 : 16))
+          .map((f) => `${f.name}'s text is ${f.px.toFixed(1)} CSS px`),
+        ...measures.entries.filter((e) => !['numeric', 'decimal'].includes(e.inputmode) || e.enterkeyhint !== 'done' || !e.caption)
+          .map((e) => `${e.name} asks for inputmode "${e.inputmode}", enterkeyhint "${e.enterkeyhint}", captioned "${e.caption}"`),
+        ...(/user-scalable\s*=\s*(no|0)|maximum-scale/.test(measures.viewport) ? [`the viewport blocks zoom: ${measures.viewport}`] : []),
+        ...await page.evaluate(textCutOrSideways),
+        ...await accessibilityViolations(page),
+        ...await keyboardLeavesEntryAndDisplays(page, screen),
+      ];
+      const smallest = measures.targets.reduce((min, t) => Math.min(min, t.width, t.height), Infinity);
+      report(title, problems, `smallest target ${smallest.toFixed(1)} px, width ${(measures.widthShare * 100).toFixed(0)} %`);
+      // Zoomed to 200 %, the page may scroll down, never sideways, and keeps every caption whole.
+      await showOnTouchScreen(page, screen, 2);
+      report(`for a finger on a ${screen.name} at 200 % zoom every caption is whole and nothing scrolls sideways`,
+        await page.evaluate(textCutOrSideways));
+    } finally {
+      await page.close();
+    }
+  }
+}
+
 // Zoom as the browser does it: the CSS width of a 1280 x 800 window shrinks, the pixels per CSS
 // pixel grow.
 async function zoomKeepsCaptionsWhole(browser) {
@@ -85,24 +240,7 @@ async function zoomKeepsCaptionsWhole(browser) {
   for (const zoom of [1, 2, 4]) {
     await page.setViewport({ width: 1280 / zoom, height: 800 / zoom, deviceScaleFactor: zoom });
     await settle(page);
-    const problems = await page.evaluate(() => {
-      const found = [];
-      const root = document.documentElement;
-      if (root.scrollWidth > root.clientWidth)
-        found.push(`the page scrolls sideways: ${root.scrollWidth} px in ${root.clientWidth} px`);
-      const inside = (inner, outer) => inner.left >= outer.left - 0.5 && inner.right <= outer.right + 0.5
-        && inner.top >= outer.top - 0.5 && inner.bottom <= outer.bottom + 0.5;
-      for (const control of document.querySelectorAll('.control:not(.shape)')) {
-        const rect = control.getBoundingClientRect();
-        if (rect.right > root.clientWidth + 0.5)
-          found.push(`${control.id || control.firstChild.id} reaches past the page's right edge`);
-        const caption = control.matches('.box') ? control.querySelector('span') : null;
-        if (caption ? !inside(caption.getBoundingClientRect(), rect)
-          : control.scrollWidth > control.clientWidth || control.scrollHeight > control.clientHeight)
-          found.push(`${control.id || control.firstChild.id}: its text is cut`);
-      }
-      return found;
-    });
+    const problems = await page.evaluate(textCutOrSideways);
     const width = await page.evaluate(() => document.documentElement.clientWidth);
     report(`at ${zoom * 100} % zoom every caption is whole and nothing scrolls sideways`, problems, `${width} CSS px wide`);
   }
@@ -278,10 +416,15 @@ for (const browserName of chosen.length ? chosen : BrowserNames) {
   console.log(`${browserName} ${await browser.version()}`);
   await noNetwork(browser);
   await installableAndOffline(browser, browserName);
+  await mouseLayoutStays(browser);
   await zoomKeepsCaptionsWhole(browser);
   await contrastInEveryScheme(browserName, browser);
   await browser.close();
   await followsTheBrowsersLanguage(browserName);
+  const forFinger = await launchForFinger(browserName);
+  await fingerLayout(browserName, forFinger);
+  await forFinger.close();
 }
-console.log(failed ? `${failed} check(s) failed` : 'Every check passed');
-process.exit(failed ? 1 : 0);
+// 77: a check that could not run is a skip, whatever the others did.
+console.log(failed ? `${failed} check(s) failed` : skipped ? `${skipped} check(s) skipped, the rest passed` : 'Every check passed');
+process.exit(failed ? 1 : skipped ? 77 : 0);

@@ -84,6 +84,21 @@ void PrintStep(std::ostream& out, const scenarios::Step& step)
     out << '}';
 }
 
+// Every control's place and size as the design gives them, in CSS pixels at 96 dpi: where the
+// page must draw each with a mouse, at the design's width.
+void PrintDesign(std::ostream& out)
+{
+    const auto pixels = [](int twips) { return design::ToPixels(twips, design::TwipsPerInch / design::TwipsPerPixelAt96Dpi); };
+    out << ",\n \"design\": {";
+    for (std::size_t n = 0; n < design::Form1Controls.size(); ++n) {
+        const design::Control& control = design::Form1Controls[n];
+        const design::Rect& r = control.bounds;
+        out << (n == 0 ? "" : ", ") << Quoted(design::ObjectName(control)) << ": [" << pixels(r.left) << ", "
+            << pixels(r.top) << ", " << pixels(r.width) << ", " << pixels(r.height) << "]";
+    }
+    out << "}";
+}
+
 }  // namespace
 
 int main()
@@ -97,7 +112,9 @@ int main()
             first = false;
         }
     }
-    out << "],\n \"scenarios\": [\n";
+    out << "]";
+    PrintDesign(out);
+    out << ",\n \"scenarios\": [\n";
     for (std::size_t n = 0; n < scenarios::WindowScenarios.size(); ++n) {
         const scenarios::Scenario& scenario = scenarios::WindowScenarios[n];
         out << "  {\"name\": " << Quoted(scenario.name) << ", \"steps\": [";

@@ -1,11 +1,16 @@
 // The window scenarios, every row, against the page in headless Chromium and Firefox ESR: what
 // each control shows, where the focus is, and what the live region says after each step; then
 // axe-core on the state each scenario reaches.
-//   node scenarios.mjs TABLE.json PAGE_URL [BROWSER...]
+// With --touch, the same on each touch screen (TouchScreens): the page's primary pointer coarse,
+// every click a tap of the touch screen, the keys as they are.
+//   node scenarios.mjs TABLE.json PAGE_URL [--touch] [BROWSER...]
 import { readFileSync } from 'node:fs';
-import { accessibilityViolations, BrowserNames, launch, openPage, settle } from './browsers.mjs';
+import { accessibilityViolations, BrowserNames, launch, launchForFinger, openPage, settle, showOnTouchScreen,
+  TouchScreens } from './browsers.mjs';
 
-const [tablePath, pageUrl, ...chosen] = process.argv.slice(2);
+const [tablePath, pageUrl, ...rest] = process.argv.slice(2);
+const touch = rest.includes('--touch');
+const chosen = rest.filter((argument) => argument !== '--touch');
 const table = JSON.parse(readFileSync(tablePath, 'utf8'));
 const focusOrder = table.focusOrder;
 
@@ -36,6 +41,9 @@ function listen() {
     .observe(document.getElementById('announcements'), { childList: true });
 }
 
+// A browser that cannot tap plays no row with taps: that is a skip, not a pass.
+class CannotTap extends Error {}
+
 async function clickAt(page, id, where) {
   const area = await page.evaluateHandle((id) => {
     const element = document.getElementById(id);
@@ -43,7 +51,12 @@ async function clickAt(page, id, where) {
   }, id);
   const box = await area.boundingBox();
   const x = where === 'beside-caption' ? box.x + box.width - 3 : box.x + box.width / 2;
-  await page.mouse.click(x, box.y + box.height / 2);
+  if (touch) {
+    await page.touchscreen.tap(x, box.y + box.height / 2).catch((error) => {
+      throw new CannotTap(error.message.split(' [')[0]);
+    });
+  } else
+    await page.mouse.click(x, box.y + box.height / 2);
 }
 
 // Tab past "Cancella" leaves the page for the browser, as on any web page, and the next Tab comes
@@ -121,9 +134,13 @@ function check(shown, shows, failures, where) {
   compare('the live region', shown.heard.join(table.heardSeparator), shows.heard);
 }
 
-async function runScenario(browser, browserName, scenario) {
+async function runScenario(browser, browserName, scenario, screen) {
   const failures = [];
   const page = await openPage(browser, pageUrl);
+  if (screen && !(await showOnTouchScreen(page, screen))) {
+    await page.close();
+    return [`${browserName} ${scenario.name}: on the ${screen.name} the page's pointer is not coarse`];
+  }
   await page.evaluate(listen);
   for (const [n, step] of scenario.steps.entries()) {
     const where = `${browserName} ${scenario.name} step ${n + 1} (${step.action}${step.target ? ' ' + step.target : ''})`;
@@ -138,18 +155,43 @@ async function runScenario(browser, browserName, scenario) {
   return failures;
 }
 
-let failed = 0;
-for (const browserName of chosen.length ? chosen : BrowserNames) {
-  const browser = await launch(browserName);
+// Every row in one browser; resolves to the number of rows that failed, or to the reason the
+// browser could not play them.
+async function playEveryRow(browserName) {
+  const browser = await (touch ? launchForFinger : launch)(browserName);
   console.log(`${browserName} ${await browser.version()}`);
-  for (const scenario of table.scenarios) {
-    const failures = await runScenario(browser, browserName, scenario);
-    console.log(`  ${failures.length ? 'FAIL' : 'ok  '} ${scenario.name}`);
-    failures.forEach((failure) => console.log(`       ${failure}`));
-    failed += failures.length ? 1 : 0;
+  let failedRows = 0;
+  try {
+    for (const screen of touch ? TouchScreens : [null]) {
+      for (const scenario of table.scenarios) {
+        const failures = await runScenario(browser, browserName, scenario, screen);
+        console.log(`  ${failures.length ? 'FAIL' : 'ok  '} ${screen ? `${screen.name}: ` : ''}${scenario.name}`);
+        failures.forEach((failure) => console.log(`       ${failure}`));
+        failedRows += failures.length ? 1 : 0;
+      }
+    }
+  } catch (error) {
+    if (!(error instanceof CannotTap))
+      throw error;
+    return { skipped: `${browserName} cannot tap a touch screen headless (${error.message})` };
+  } finally {
+    await browser.close();
   }
-  await browser.close();
+  return { failedRows };
 }
+
+let failed = 0;
+const skipped = [];
+for (const browserName of chosen.length ? chosen : BrowserNames) {
+  const result = await playEveryRow(browserName);
+  failed += result.failedRows ?? 0;
+  if (result.skipped)
+    skipped.push(result.skipped);
+}
+skipped.forEach((reason) => console.log(`SKIP: ${reason}`));
 stoodIn.forEach((where) => console.log(`Stood in: ${where}: the keyboard came back to the page through another tab`));
-console.log(failed ? `${failed} scenario(s) failed` : 'Every scenario passed in every browser');
-process.exit(failed ? 1 : 0);
+// 77: some browser played nothing, which is a skip however the others did; run each alone to
+// see its own result.
+console.log(failed ? `${failed} scenario(s) failed` : skipped.length ? 'Some browser played no scenario'
+  : 'Every scenario passed in every browser');
+process.exit(failed ? 1 : skipped.length ? 77 : 0);
