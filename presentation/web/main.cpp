@@ -46,6 +46,8 @@ int main()
     window.whenNumberFormatRead([] { program.numberFormatChanged(); });
     TheWindow = &window;
     window.show();
+    // Which version runs: an installed page updates itself, and says so here.
+    web::SetDataset(web::RootElement(), "version", QUADRELL_VERSION);
     // The program has started: what the browser tests and the start-up measurement wait for.
     web::SetDataset(web::RootElement(), "ready", "true");
     // Once the first frame is drawn, the number format the page opened without.

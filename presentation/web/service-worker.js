@@ -2,17 +2,23 @@
 // has been visited. The files change together with the version in the cache's name.
 'use strict';
 
-const CACHE = 'quadrell-@PROJECT_VERSION@-@PAGE_HASH@';
+const PREFIX = 'quadrell-';
+const CACHE = `${PREFIX}@PROJECT_VERSION@-@PAGE_HASH@`;
 const FILES = ['./', 'index.html', 'quadrell.js', 'quadrell.webmanifest', 'quadrell.svg', 'quadrell-256.png'];
 
+// Each file from the server itself: the browser's HTTP cache may still hold the last version's
+// files, for as long as the server allowed, and a new version must not keep them.
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  const fresh = FILES.map((file) => new Request(file, { cache: 'reload' }));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(fresh)).then(() => self.skipWaiting()));
 });
 
+// Then the page's older versions go; whatever else its site keeps is not the page's to delete.
 self.addEventListener('activate', (event) => {
+  const older = (name) => name.startsWith(PREFIX) && name !== CACHE;
   event.waitUntil(
     caches.keys()
-      .then((names) => Promise.all(names.filter((name) => name !== CACHE).map((name) => caches.delete(name))))
+      .then((names) => Promise.all(names.filter(older).map((name) => caches.delete(name))))
       .then(() => self.clients.claim()));
 });
 
