@@ -1,6 +1,7 @@
 // Prints the window scenarios (tests/scenarios/window_scenarios.h) as JSON, for the browser driver
 // (scenarios.mjs): the table stays written once, in C++, and the page is held to the same rows as
 // the desktop windows. Controls are named by the ids the page gives them, the design's names.
+#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -101,9 +102,13 @@ void PrintDesign(std::ostream& out)
 
 }  // namespace
 
-int main()
+// Prints to standard output, or into the file named on the command line.
+int main(int argc, char** argv)
 {
-    std::ostream& out = std::cout;
+    std::ofstream file;
+    if (argc > 1)
+        file.open(argv[1]);
+    std::ostream& out = argc > 1 ? file : std::cout;
     out << "{\"heardSeparator\": " << Quoted(scenarios::HeardSeparator) << ",\n \"focusOrder\": [";
     bool first = true;
     for (const design::Control& control : design::Form1Controls) {
@@ -125,5 +130,5 @@ int main()
         out << "]}" << (n + 1 < scenarios::WindowScenarios.size() ? ",\n" : "\n");
     }
     out << "]}\n";
-    return 0;
+    return out ? 0 : 1;
 }

@@ -1,0 +1,31 @@
+# Builds the web page with the web preset: in the tree itself, or with SCRATCH, in a scratch copy
+# of the tree as the next version would be (the version's last number one higher, all else the
+# same), so that the tree and the release it makes stay as they are.
+#   cmake -DSOURCE=TREE [-DSCRATCH=DIR] -P build_page.cmake
+set(tree ${SOURCE})
+if(SCRATCH)
+    execute_process(COMMAND git ls-files --cached --others --exclude-standard WORKING_DIRECTORY ${SOURCE}
+                    OUTPUT_VARIABLE files OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    string(REPLACE "\n" ";" files "${files}")
+    file(REMOVE_RECURSE ${SCRATCH})
+    foreach(file IN LISTS files)
+        get_filename_component(folder ${file} DIRECTORY)
+        file(COPY ${SOURCE}/${file} DESTINATION ${SCRATCH}/${folder})
+    endforeach()
+    file(READ ${SCRATCH}/CMakeLists.txt project)
+    string(REGEX MATCH "project\\(quadrell VERSION ([0-9.]+)\\.([0-9]+)" found "${project}")
+    set(last ${CMAKE_MATCH_2})
+    math(EXPR next "${last} + 1")
+    string(LENGTH "${last}" width)
+    string(LENGTH "${next}" next_width)
+    while(next_width LESS width)
+        string(PREPEND next 0)
+        string(LENGTH "${next}" next_width)
+    endwhile()
+    string(REPLACE "${found}" "project(quadrell VERSION ${CMAKE_MATCH_1}.${next}" project "${project}")
+    file(WRITE ${SCRATCH}/CMakeLists.txt "${project}")
+    message(STATUS "The next version: ${CMAKE_MATCH_1}.${next}, in ${SCRATCH}")
+    set(tree ${SCRATCH})
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --preset web WORKING_DIRECTORY ${tree} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${CMAKE_COMMAND} --build --preset web WORKING_DIRECTORY ${tree} OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
