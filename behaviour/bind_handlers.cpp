@@ -5,7 +5,7 @@ namespace quadrell {
 
 void BindHandlers(WindowState& state, const NumberFormat& format)
 {
-    state.onCheck1Click([format](WindowState& s, std::int16_t index) { RefreshDisplays(s, format, index); });
+    state.onCheck1Click([format](WindowState& s, std::int16_t /*index*/) { RefreshDisplays(s, format); });
     state.onText1Change(ApplyDecimalEntry);
     state.onText1Click(ClearDecimalEntry);
     state.onText2Change([format](WindowState& s) { ApplySplit(s, format); });

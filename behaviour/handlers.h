@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 #include "number_format.h"
 
 namespace quadrell {
@@ -13,8 +11,8 @@ class WindowState;
 // notifications a user's actions raise.
 
 // A bit box was clicked or set: rebuilds the binary and decimal displays from all eight boxes.
-// The index of the box is not needed; the displays depend only on the boxes' values.
-void RefreshDisplays(WindowState& state, const NumberFormat& format, std::int16_t index);
+// Which box it was does not matter; the displays depend only on the boxes' values.
+void RefreshDisplays(WindowState& state, const NumberFormat& format);
 
 // The decimal entry changed: sets the boxes to the entry's value, emptying an entry above 255.
 void ApplyDecimalEntry(WindowState& state);

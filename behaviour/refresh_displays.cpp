@@ -1,7 +1,5 @@
 #include <cmath>
-#include <optional>
 #include <string>
-#include <variant>
 
 #include "handlers.h"
 #include "number_text.h"
@@ -11,21 +9,17 @@ namespace quadrell {
 
 namespace {
 
-// The weight a box carries: 2 to the power of 7 minus its caption's number. Captions are single
-// digits, read directly; anything else goes through the strict reading.
-std::optional<double> CaptionWeight(const std::string& caption, const NumberFormat& format)
+// The weight a box carries: 2 to the power of 7 minus its caption's number. The window state
+// gives every box its caption once, a single digit "0" to "7" (BoxCaption), so the digit is read
+// directly.
+double CaptionWeight(const std::string& caption)
 {
-    if (caption.size() == 1 && caption[0] >= '0' && caption[0] <= '9')
-        return std::ldexp(1.0, 7 - (caption[0] - '0'));
-    const StrictResult place = StrictNumber(caption, format);
-    if (const double* number = std::get_if<double>(&place))
-        return std::exp2(7.0 - *number);
-    return std::nullopt;
+    return std::ldexp(1.0, 7 - (caption[0] - '0'));
 }
 
 }  // namespace
 
-void RefreshDisplays(WindowState& state, const NumberFormat& format, std::int16_t /*index*/)
+void RefreshDisplays(WindowState& state, const NumberFormat& format)
 {
     Accumulator total;
     std::string bits;
@@ -33,8 +27,7 @@ void RefreshDisplays(WindowState& state, const NumberFormat& format, std::int16_
         const BitBox& box = state.box(k);
         if (box.value == 1) {
             // The weight comes from the caption digit, which names the box's place in the row.
-            if (const std::optional<double> weight = CaptionWeight(box.caption, format))
-                total.add(*weight);
+            total.add(CaptionWeight(box.caption));
             bits += '1';
         }
         if (box.value == 0)

@@ -46,18 +46,14 @@ INSTANTIATE_TEST_SUITE_P(Clicks, BoxClickTest, testing::Values(
     ClickCase{{0, 1}, "11000000", "192"}),
     [](const auto& info) { return testing_support::ParamName(info.param.label1, info.index); });
 
-TEST(RefreshDisplaysTest, IgnoresTheIndexItIsGiven)
+TEST(RefreshDisplaysTest, RebuildsStaleDisplaysFromTheBoxes)
 {
     WindowState state;
     state.setBoxValue(2, 1);  // nothing bound: the displays are stale
-    const NumberFormat format;
-    for (std::int16_t index : {0, 2, 7, -1, 300}) {
-        state.setLabel1("");
-        state.setLabel3("");
-        RefreshDisplays(state, format, index);
-        EXPECT_EQ(state.label1(), "00100000");
-        EXPECT_EQ(state.label3(), "32");
-    }
+    state.setBoxValue(7, 1);
+    RefreshDisplays(state, NumberFormat{});
+    EXPECT_EQ(state.label1(), "00100001");
+    EXPECT_EQ(state.label3(), "33");
 }
 
 struct EntryCase {

@@ -47,9 +47,9 @@ struct CountingState {
     explicit CountingState(NumberFormat numberFormat = {}) : format(std::move(numberFormat))
     {
         BindHandlers(state, format);
-        state.onCheck1Click([this](WindowState& s, std::int16_t index) {
+        state.onCheck1Click([this](WindowState& s, std::int16_t /*index*/) {
             ++refreshRuns;
-            RefreshDisplays(s, format, index);
+            RefreshDisplays(s, format);
         });
         state.onText1Change([this](WindowState& s) {
             ++decimalEntryRuns;
