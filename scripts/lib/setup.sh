@@ -56,6 +56,16 @@ WINDOWS_BUILD_PACKAGES+=("${NUMBER_LIBRARY_PACKAGES[@]}")
 # libraries. Node's npm installs the pinned browser driver and checker (tests/web).
 WEB_BUILD_PACKAGES=(cmake ninja-build emscripten chromium firefox-esr zip "${NUMBER_LIBRARY_PACKAGES[@]}")
 
+# What the checks of each kind need beyond the builds, one list per kind; each script installs its
+# own, and CI installs every list at once (ci_packages), so that apt reads its lists once.
+DISPLAY_CHECK_PACKAGES=(xvfb xdotool imagemagick x11-apps x11-utils)
+WAYLAND_CHECK_PACKAGES=(qt6-wayland weston)
+SCREEN_READER_CHECK_PACKAGES=(orca speech-dispatcher at-spi2-core dbus)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+PACKAGE_CHECK_PACKAGES=(lintian appstream desktop-file-utils dpkg-dev file)
+RELEASE_CHECK_PACKAGES=(diffoscope-minimal icoutils unzip)
+WINDOWS_INSTALL_CHECK_PACKAGES=(unzip gcc-mingw-w64-i686)
+
 # configure PRESET: configures one of the builds CMakePresets.json describes, in the folder it
 # names (build, build-win64, ...). Every script that shares a preset shares its build.
 configure() {
