@@ -3,17 +3,13 @@
 # the program there (QT_QPA_PLATFORM unset, so Qt chooses its platform as on a user's desktop),
 # checks in the Wayland protocol trace that it mapped a "Quadrell" toplevel window, takes a
 # screenshot with weston-screenshooter and checks that it shows the window's designed colours.
-# The screenshot is left in build/smoke-wayland/quadrell-wayland.png.
+# The screenshot is left in BUILD/smoke-wayland/quadrell-wayland.png.
+#   wayland_smoke.sh BUILD    (a CTest test of the linux build BUILD)
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source scripts/lib/setup.sh
-
-ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${WAYLAND_CHECK_PACKAGES[@]}"
-configure linux
-cmake --build --preset linux --target quadrell screenshot_colours > /dev/null
+build=$1
 
 runtime=$(mktemp -d)  # a private XDG_RUNTIME_DIR (mode 0700) for the compositor's socket
-output=build/smoke-wayland
+output=$build/smoke-wayland
 mkdir -p "$output"
 stop() {
     [ -n "${program_pid:-}" ] && kill "$program_pid" 2> /dev/null || true
@@ -32,7 +28,7 @@ for _ in $(seq 100); do [ -S "$runtime/quadrell-wayland" ] && break; sleep 0.1; 
 [ -S "$runtime/quadrell-wayland" ] || { cat "$output/weston.log"; echo "FAIL: Weston did not start"; exit 1; }
 
 wayland=(env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=quadrell-wayland)
-"${wayland[@]}" WAYLAND_DEBUG=client build/presentation/qt/quadrell 2> "$output/wayland-trace.txt" &
+"${wayland[@]}" WAYLAND_DEBUG=client "$build/presentation/qt/quadrell" 2> "$output/wayland-trace.txt" &
 program_pid=$!
 
 # Mapped: the toplevel has its title, has acknowledged the compositor's configure and has
@@ -62,13 +58,13 @@ for attempt in $(seq 10); do
     shot=$(ls "$runtime"/wayland-screenshot-*.png 2> /dev/null | head -1 || true)
     if [ -n "$shot" ]; then
         mv "$shot" "$output/quadrell-wayland.png"
-        build/tests/smoke/screenshot_colours "$output/quadrell-wayland.png" 200 "${colours[@]}" > "$output/colours.txt" \
+        "$build/tests/smoke/screenshot_colours" "$output/quadrell-wayland.png" 200 "${colours[@]}" > "$output/colours.txt" \
             && break
     fi
     [ "$attempt" -lt 10 ] && sleep 0.5
 done
 cat "$output/colours.txt" 2> /dev/null || true
-build/tests/smoke/screenshot_colours "$output/quadrell-wayland.png" 200 "${colours[@]}" > /dev/null \
+"$build/tests/smoke/screenshot_colours" "$output/quadrell-wayland.png" 200 "${colours[@]}" > /dev/null \
     || { echo "FAIL: the screenshot does not show the window's colours"; exit 1; }
 kill -0 "$program_pid" 2> /dev/null || { echo "FAIL: the program did not stay up"; exit 1; }
 echo "Screenshot: $output/quadrell-wayland.png"

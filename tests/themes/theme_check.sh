@@ -4,20 +4,18 @@
 # real mouse clicks and keys, takes a screenshot and checks from its pixels that every text is
 # readable on its background and no caption is cut at its control's edge.
 #
-#   scripts/check-themes [PROGRAM]    PROGRAM: another build of the window to check
+#   theme_check.sh BUILD [PROGRAM]    (a CTest test of the linux build BUILD, run in the source
+#                                      tree); PROGRAM: another build of the window to check
 #
-# Screenshots are kept in build/themes/.
+# Screenshots are kept in BUILD/themes/.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+build=$1
 source scripts/lib/setup.sh
 source scripts/lib/display.sh
 
-ensure_packages "${LINUX_BUILD_PACKAGES[@]}" "${DISPLAY_CHECK_PACKAGES[@]}"
-configure linux
-cmake --build --preset linux --target quadrell theme_check > /dev/null
-program="${1:-build/presentation/qt/quadrell}"
-checker=build/tests/themes/theme_check
-mkdir -p build/themes
+program="${2:-$build/presentation/qt/quadrell}"
+checker=$build/tests/themes/theme_check
+mkdir -p "$build/themes"
 
 start_virtual_display 1280x1024
 program_pid=
@@ -31,7 +29,7 @@ click() {  # click NAME SCALE WINDOW: a left click at the middle of a control
 
 check_theme() {  # check_theme GTK_THEME SCALE
     local theme=$1 scale=$2 shot window
-    shot="build/themes/quadrell-${theme/:/-}-${scale}x.png"
+    shot="$build/themes/quadrell-${theme/:/-}-${scale}x.png"
     QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME="$theme" QT_SCALE_FACTOR="$scale" "$program" 2> /dev/null &
     program_pid=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quadrell$' | head -n 1)
