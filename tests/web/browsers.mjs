@@ -3,13 +3,9 @@
 import puppeteer from 'puppeteer-core';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { ChromiumFlags } from './chromium_flags.mjs';
 
 const require = createRequire(import.meta.url);
-
-// Chromium as root, on a machine whose network is closed: no sandbox, no GPU, and none of the
-// background connections a fresh profile makes.
-const ChromiumFlags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
 
 export const BrowserNames = ['chromium', 'firefox'];
 
