@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
-// The shortest digits that read back as the same double (Dragonbox), from fmt used header-only:
-// every compiler the program is built with writes numbers through this one copy.
+// The shortest digits that read back as the same double (Dragonbox), through fmt's public
+// formatting, used header-only: every compiler the program is built with writes numbers through
+// this one copy.
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include "decimal_digits.h"
@@ -225,6 +227,59 @@ std::string ScientificText(const std::string& digits, int exponent)
     return text + std::to_string(power < 0 ? -power : power);
 }
 
+// A number's digits, with neither leading nor trailing zeros, and the power of ten of the last
+// of them: 0.0125 is {"125", -4}, 9.1e15 is {"91", 14}.
+struct DecimalForm {
+    std::string digits;
+    int exponent = 0;
+};
+
+// The power of ten after the "e" of fmt's "1.5e+20" or "1e-05": a sign, then digits.
+int WrittenPower(std::string_view afterE)
+{
+    int power = 0;
+    std::from_chars(afterE.data() + 1, afterE.data() + afterE.size(), power);
+    return afterE.front() == '-' ? -power : power;
+}
+
+// Zeros on the right only scale the number ("9100000000000000"), zeros on the left only pad it
+// ("0.0125"): neither is a digit of its shortest form.
+void DropOuterZeros(DecimalForm& decimal)
+{
+    std::string& digits = decimal.digits;
+    for (; digits.size() > 1 && digits.back() == '0'; ++decimal.exponent)
+        digits.pop_back();
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
+}
+
+// Reads the digits and their power back from fmt's text for a finite, positive number.
+DecimalForm ReadWrittenNumber(std::string_view text)
+{
+    DecimalForm decimal;
+    const std::size_t e = text.find('e');
+    if (e != std::string_view::npos)
+        decimal.exponent = WrittenPower(text.substr(e + 1));
+    const std::string_view mantissa = text.substr(0, e);
+    const std::size_t point = mantissa.find('.');
+    if (point != std::string_view::npos)
+        decimal.exponent -= static_cast<int>(mantissa.size() - point - 1);
+    for (char c : mantissa)
+        if (c != '.')
+            decimal.digits += c;
+    DropOuterZeros(decimal);
+    return decimal;
+}
+
+// The shortest digits that read back as `magnitude`, a finite number of at least zero. fmt's
+// "{}" writes exactly those digits, in full or with an exponent as it sees fit ("0.0125",
+// "9100000000000000", "1.5e+20"); the digits and their power are read back from its text.
+DecimalForm ShortestDecimal(double magnitude)
+{
+    char buffer[32];  // the longest, "2.2250738585072014e-308", takes 23
+    const auto written = fmt::format_to_n(buffer, sizeof buffer, FMT_COMPILE("{}"), magnitude);
+    return ReadWrittenNumber(std::string_view(buffer, std::min(written.size, sizeof buffer)));
+}
+
 // The shortest text that reads back as `value`, laid out as std::to_chars lays it out without a
 // format: in full or in scientific notation, whichever is shorter, in full when they tie.
 std::string ShortestText(double value)
@@ -232,8 +287,8 @@ std::string ShortestText(double value)
     const std::string sign = std::signbit(value) ? "-" : "";
     if (!std::isfinite(value))
         return sign + (std::isnan(value) ? "nan" : "inf");
-    const auto decimal = fmt::detail::dragonbox::to_decimal(std::fabs(value));
-    const std::string digits = std::to_string(decimal.significand);
+    const DecimalForm decimal = ShortestDecimal(std::fabs(value));
+    const std::string& digits = decimal.digits;
     const int count = static_cast<int>(digits.size());
     const int power = decimal.exponent + count - 1;
     const int fixedLength = decimal.exponent >= 0 ? count + decimal.exponent
