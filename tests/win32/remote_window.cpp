@@ -128,6 +128,9 @@ void RemoteWindow::type(const std::wstring& text)
         INPUT keys[2] = {KeyInput(0, character, KEYEVENTF_UNICODE),
                          KeyInput(0, character, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP)};
         SendInput(2, keys, sizeof(INPUT));
+        // Each key is taken in before the next is sent: what it makes the window say is read when
+        // its event arrives, and on a slow machine the next key could change it first.
+        WaitForInputIdle(process_.hProcess, PatienceMs);
         settle();
     }
 }
