@@ -7,15 +7,11 @@ build_web_page() {
 }
 
 # ensure_web_test_modules: the browser driver and axe-core, exactly as tests/web/package-lock.json
-# pins them, installed by `npm ci` once per change of the lock file. Node's own npm where it has
-# one (NodeSource's nodejs), Debian's npm package otherwise.
+# pins them, as the web tests' fixture installs them. Node's own npm where it has one (NodeSource's
+# nodejs), Debian's npm package otherwise.
 ensure_web_test_modules() {
     command -v npm > /dev/null || ensure_packages npm
-    local stamp=tests/web/node_modules/.installed-from-lock
-    if ! cmp -s tests/web/package-lock.json "$stamp" 2> /dev/null; then
-        (cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
-        cp tests/web/package-lock.json "$stamp"
-    fi
+    cmake -DFOLDER="$PWD/tests/web" -P tests/web/npm_modules.cmake
 }
 
 # export_scenario_table FILE: the window scenarios as JSON, printed by a native build of the table.
