@@ -9,12 +9,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
+#include <optional>
 #include <string>
 
 #include <QImage>
 #include <QRect>
 
+#include "area_reading.h"
 #include "contrast.h"
 #include "form_design.h"
 
@@ -22,9 +23,10 @@ namespace {
 
 using quadrell::Colour;
 using namespace quadrell::design;
+using namespace quadrell::screenshots;
 
 // Pixels this far from the background are ink, antialiased edges included.
-constexpr double InkContrast = 1.25;
+constexpr double InkAtLeast = 1.25;
 
 struct Area {
     std::string name;
@@ -76,14 +78,15 @@ bool OnOutline(int x, int y, int scale)
     return r.contains(x, y) && !inside.contains(x, y);
 }
 
-Colour MostFrequent(const QImage& image, const QRect& rect, int scale)
+// The pixels of `rect`, those on the outline left out.
+PixelArea PixelsIn(const QImage& image, const QRect& rect, int scale)
 {
-    std::map<Colour, int> counts;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            if (!OnOutline(x, y, scale))
-                ++counts[At(image, x, y)];
-    return std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;
+    return PixelArea(rect.width(), rect.height(), [&](int x, int y) -> std::optional<Colour> {
+        const QPoint at = rect.topLeft() + QPoint(x, y);
+        if (OnOutline(at.x(), at.y(), scale))
+            return std::nullopt;
+        return At(image, at.x(), at.y());
+    });
 }
 
 struct Measure {
@@ -96,22 +99,16 @@ struct Measure {
 Measure MeasureArea(const QImage& image, const QRect& rect, int scale)
 {
     Measure m;
-    m.background = MostFrequent(image, rect, scale);
-    int right = rect.right();
-    while (right > rect.left() && OnOutline(right, rect.center().y(), scale))
-        --right;  // the caption's last column is the one left of the outline
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= right; ++x) {
-            if (OnOutline(x, y, scale))
-                continue;
-            const double contrast = ContrastRatio(At(image, x, y), m.background);
-            m.contrast = std::max(m.contrast, contrast);
-            if (contrast < InkContrast)
-                continue;
-            ++m.ink;
-            m.leftTouched |= x == rect.left();
-            m.rightTouched |= x == right;
-        }
+    m.background = Background(PixelsIn(image, rect, scale));
+    QRect inked = rect;
+    while (inked.right() > rect.left() && OnOutline(inked.right(), rect.center().y(), scale))
+        inked.setRight(inked.right() - 1);  // the caption's last column is the one left of the outline
+    const PixelArea pixels = PixelsIn(image, inked, scale);
+    m.contrast = InkContrast(pixels, m.background);
+    const Ink ink = InkOf(pixels, m.background, InkAtLeast);
+    m.ink = ink.count();
+    m.leftTouched = ink.any() && ink.left() == 0;
+    m.rightTouched = ink.any() && ink.right() == pixels.width() - 1;
     return m;
 }
 
