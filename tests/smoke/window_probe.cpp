@@ -3,9 +3,15 @@
 // window took to appear, the process's peak resident memory and its exit status.
 //
 //   window_probe [--runs N] [--title TEXT] -- PROGRAM [ARGS...]
+//   window_probe --wait-for TITLE [--seconds N]
 //
 // With --runs, prints the median of each figure over N runs. Exits non-zero when a window never
 // appears, has another title, or the program does not end with status 0 after the close.
+//
+// With --wait-for it starts nothing: it waits up to N seconds (30 unless told) for a window titled
+// exactly TITLE to be shown on the display, one another program opens, and prints its window id
+// in decimal, as xdotool and import take it. Exits 1, with a one-line message, when none is shown
+// in time.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -13,6 +19,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <poll.h>
@@ -44,16 +51,20 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
     return atom;
 }
 
-std::string WindowTitle(xcb_connection_t* connection, xcb_window_t window)
+std::string TextProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property)
 {
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
-        nullptr);
-    std::string title;
+        connection, xcb_get_property(connection, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
+    std::string text;
     if (reply)
-        title.assign(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
+        text.assign(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
     std::free(reply);
-    return title;
+    return text;
+}
+
+std::string WindowTitle(xcb_connection_t* connection, xcb_window_t window)
+{
+    return TextProperty(connection, window, XCB_ATOM_WM_NAME);
 }
 
 void SendClose(xcb_connection_t* connection, xcb_window_t window)
@@ -129,9 +140,65 @@ T Median(std::vector<T> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+// Whether a window is mapped and so are all its ancestors: shown, as far as X goes.
+bool Viewable(xcb_connection_t* connection, xcb_window_t window)
+{
+    xcb_get_window_attributes_reply_t* reply =
+        xcb_get_window_attributes_reply(connection, xcb_get_window_attributes(connection, window), nullptr);
+    const bool viewable = reply && reply->map_state == XCB_MAP_STATE_VIEWABLE;
+    std::free(reply);
+    return viewable;
+}
+
+// The first shown window under `parent`, at any depth, whose title, in UTF-8 (_NET_WM_NAME) or in
+// the older WM_NAME, is `title`. A window manager's frame holds the titled window inside it.
+std::optional<xcb_window_t> FindShownWindow(xcb_connection_t* connection, xcb_window_t parent,
+                                            const std::string& title, xcb_atom_t utf8Name)
+{
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(connection, xcb_query_tree(connection, parent), nullptr);
+    if (!tree)
+        return std::nullopt;  // gone while we looked
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    std::optional<xcb_window_t> found;
+    for (int k = 0; k < xcb_query_tree_children_length(tree) && !found; ++k) {
+        if (!Viewable(connection, children[k]))
+            continue;
+        if (TextProperty(connection, children[k], utf8Name) == title || WindowTitle(connection, children[k]) == title)
+            found = children[k];
+        else
+            found = FindShownWindow(connection, children[k], title, utf8Name);
+    }
+    std::free(tree);
+    return found;
+}
+
+// Looks again every 50 ms: a title may be set after the window is mapped, which no map event tells.
+int WaitForTitle(const std::string& title, int seconds)
+{
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection)) {
+        std::fprintf(stderr, "window_probe: cannot reach the display\n");
+        return 1;
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_atom_t utf8Name = Atom(connection, "_NET_WM_NAME");
+    const auto deadline = Clock::now() + std::chrono::seconds(seconds);
+    std::optional<xcb_window_t> window;
+    while (!(window = FindShownWindow(connection, root, title, utf8Name)) && Clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    xcb_disconnect(connection);
+    if (!window) {
+        std::fprintf(stderr, "window_probe: no window titled '%s' was shown within %d s\n", title.c_str(), seconds);
+        return 1;
+    }
+    std::printf("%u\n", static_cast<unsigned>(*window));
+    return 0;
+}
+
 int Usage()
 {
-    std::fprintf(stderr, "usage: window_probe [--runs N] [--title TEXT] -- PROGRAM [ARGS...]\n");
+    std::fprintf(stderr, "usage: window_probe [--runs N] [--title TEXT] -- PROGRAM [ARGS...]\n"
+                         "       window_probe --wait-for TITLE [--seconds N]\n");
     return 2;
 }
 
@@ -139,6 +206,13 @@ int Usage()
 
 int main(int argc, char** argv)
 {
+    if (argc > 2 && std::strcmp(argv[1], "--wait-for") == 0) {
+        if (argc == 3)
+            return WaitForTitle(argv[2], static_cast<int>(Patience.count()));
+        if (argc == 5 && std::strcmp(argv[3], "--seconds") == 0)
+            return WaitForTitle(argv[2], std::max(1, std::atoi(argv[4])));
+        return Usage();
+    }
     int runs = 1;
     std::optional<std::string> expectedTitle;
     int at = 1;
