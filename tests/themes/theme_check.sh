@@ -15,6 +15,7 @@ source scripts/lib/display.sh
 
 program="${2:-$build/presentation/qt/quadrell}"
 checker=$build/tests/themes/theme_check
+probe=$build/tests/smoke/window_probe
 mkdir -p "$build/themes"
 
 start_virtual_display 1280x1024
@@ -27,12 +28,18 @@ click() {  # click NAME SCALE WINDOW: a left click at the middle of a control
     sleep 0.2
 }
 
+stop_program() {
+    kill "$program_pid" 2> /dev/null || true
+    wait "$program_pid" 2> /dev/null || true
+    program_pid=
+}
+
 check_theme() {  # check_theme GTK_THEME SCALE
     local theme=$1 scale=$2 shot window
     shot="$build/themes/quadrell-${theme/:/-}-${scale}x.png"
     QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME="$theme" QT_SCALE_FACTOR="$scale" "$program" 2> /dev/null &
     program_pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quadrell$' | head -n 1)
+    window=$("$probe" --wait-for Quadrell --seconds 20) || { stop_program; return 1; }
     sleep 0.5
     click Text1 "$scale" "$window"; xdotool type --delay 50 77
     click Check1_0 "$scale" "$window"
@@ -40,8 +47,7 @@ check_theme() {  # check_theme GTK_THEME SCALE
     click Text2 "$scale" "$window"; xdotool type --delay 50 4
     sleep 0.5
     import -window "$window" "$shot"
-    kill "$program_pid"; wait "$program_pid" 2> /dev/null || true
-    program_pid=
+    stop_program
     echo "GTK_THEME=$theme at ${scale}x ($shot):"
     "$checker" check "$shot" "$scale" 11101101
 }
