@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "area_reading.h"
 #include "button_look.h"
 #include "contrast.h"
 #include "designed_face.h"
@@ -29,10 +30,11 @@ void PrepareTestProgram(int, wchar_t**)
 namespace {
 
 using design::Name;
+using screenshots::Ink;
 
 // The pixels of a rectangle of a control's client area, read from the screen in one copy.
 struct Area {
-    std::vector<COLORREF> pixels;
+    std::vector<Colour> pixels;
     int width = 0, height = 0;
     COLORREF at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
 };
@@ -71,50 +73,24 @@ RECT Inside(HWND control, int inset = 0)
     return inside;
 }
 
-COLORREF MostCommon(const Area& area)
+screenshots::PixelArea PixelsOf(const Area& area)
 {
-    std::map<COLORREF, int> counts;
-    for (COLORREF pixel : area.pixels)
-        ++counts[pixel];
-    return std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; })->first;
+    return {area.pixels, area.width, area.height};
 }
 
 // The contrast of a control's text: its ink, the pixel farthest from the background, against
 // the background, the commonest pixel.
 double TextContrast(const Area& area)
 {
-    const COLORREF background = MostCommon(area);
-    double best = 1;
-    for (COLORREF pixel : area.pixels)
-        best = std::max(best, design::ContrastRatio(pixel, background));
-    return best;
+    const screenshots::PixelArea pixels = PixelsOf(area);
+    return screenshots::InkContrast(pixels, screenshots::Background(pixels));
 }
 
-// The ink of a text on its background: bounding box and the columns that hold ink.
-struct Ink {
-    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
-    std::vector<bool> columns;
-    std::vector<std::vector<bool>> rows;
-    bool any() const { return right >= left; }
-    int height() const { return bottom - top + 1; }
-    int width() const { return right - left + 1; }
-};
-
+// The ink of a text on its background: bounding box and the pixels and columns that hold ink.
 Ink InkOf(const Area& area)
 {
-    const COLORREF background = MostCommon(area);
-    Ink ink;
-    ink.columns.assign(static_cast<std::size_t>(area.width), false);
-    ink.rows.assign(static_cast<std::size_t>(area.height), std::vector<bool>(static_cast<std::size_t>(area.width)));
-    for (int y = 0; y < area.height; ++y)
-        for (int x = 0; x < area.width; ++x)
-            if (design::ContrastRatio(area.at(x, y), background) >= 2.0) {
-                ink.left = std::min(ink.left, x), ink.right = std::max(ink.right, x);
-                ink.top = std::min(ink.top, y), ink.bottom = std::max(ink.bottom, y);
-                ink.columns[static_cast<std::size_t>(x)] = true;
-                ink.rows[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = true;
-            }
-    return ink;
+    const screenshots::PixelArea pixels = PixelsOf(area);
+    return screenshots::InkOf(pixels, screenshots::Background(pixels), 2.0);
 }
 
 // The widest gap between two inked columns, and the narrowest run of ink: in evenly set digits
@@ -122,8 +98,8 @@ Ink InkOf(const Area& area)
 std::pair<int, int> WidestGapAndNarrowestGlyph(const Ink& ink)
 {
     int widestGap = 0, narrowestRun = 1 << 20, run = 0, gap = 0;
-    for (int x = ink.left; x <= ink.right + 1; ++x) {
-        const bool inked = x <= ink.right && ink.columns[static_cast<std::size_t>(x)];
+    for (int x = ink.left(); x <= ink.right() + 1; ++x) {
+        const bool inked = x <= ink.right() && ink.inColumn(x);
         if (inked) {
             if (gap)
                 widestGap = std::max(widestGap, gap);
@@ -143,11 +119,11 @@ std::pair<int, int> WidestGapAndNarrowestGlyph(const Ink& ink)
 // row, where digits and capitals cross nothing but their stems.
 int StemWidth(const Ink& ink)
 {
-    const std::vector<bool>& row = ink.rows[static_cast<std::size_t>(ink.top + ink.height() / 2)];
+    const int middle = ink.top() + ink.height() / 2;
     std::map<int, int> runs;
     int run = 0;
-    for (int x = ink.left; x <= ink.right + 1; ++x) {
-        if (x <= ink.right && row[static_cast<std::size_t>(x)]) {
+    for (int x = ink.left(); x <= ink.right() + 1; ++x) {
+        if (x <= ink.right() && ink.at(x, middle)) {
             ++run;
         } else if (run) {
             ++runs[run];
@@ -318,7 +294,7 @@ TEST_F(AsSetUp, CancellaIsCentred)
     const auto inkNow = [&] { return InkOf(Capture(button, inside)); };
     const auto expectCentred = [&](const Ink& ink, const char* when) {
         ASSERT_TRUE(ink.any()) << when;
-        const int leftGap = ink.left, rightGap = (inside.right - inside.left) - 1 - ink.right;
+        const int leftGap = ink.left(), rightGap = (inside.right - inside.left) - 1 - ink.right();
         std::printf("%s: caption %d px from the left, %d from the right\n", when, leftGap, rightGap);
         EXPECT_LE(std::abs(leftGap - rightGap), 2) << when;
     };
@@ -336,8 +312,8 @@ TEST_F(AsSetUp, CancellaIsCentred)
     const Ink pressed = inkNow();
     quadrell->releaseMouse();
     const int shift = design::ButtonLookOf(true).captionShift;
-    EXPECT_EQ(pressed.left - resting.left, shift) << "pressed";
-    EXPECT_EQ(pressed.top - resting.top, shift) << "pressed";
+    EXPECT_EQ(pressed.left() - resting.left(), shift) << "pressed";
+    EXPECT_EQ(pressed.top() - resting.top(), shift) << "pressed";
 }
 
 // Every caption in the desktop's font is whole: its ink stays inside its control's room for
@@ -359,9 +335,9 @@ TEST_F(AsSetUp, EveryCaptionIsWhole)
         const Area area = Capture(text.control, part);
         const Ink ink = InkOf(area);
         ASSERT_TRUE(ink.any()) << text.what;
-        EXPECT_LT(ink.right, area.width - 1) << text.what << " " << design->caption << ": ink on the last column";
-        EXPECT_GT(ink.top, 0) << text.what << " " << design->caption << ": cut at the top";
-        EXPECT_LT(ink.bottom, area.height - 1) << text.what << " " << design->caption << ": cut at the bottom";
+        EXPECT_LT(ink.right(), area.width - 1) << text.what << " " << design->caption << ": ink on the last column";
+        EXPECT_GT(ink.top(), 0) << text.what << " " << design->caption << ": cut at the top";
+        EXPECT_LT(ink.bottom(), area.height - 1) << text.what << " " << design->caption << ": cut at the bottom";
     }
 }
 
