@@ -3,8 +3,9 @@
 # and Wine is told to prefer them to its own, as Windows prefers any DLL not on its KnownDLLs
 # list found in the program's folder. Each stand-in leaves a marker when it is loaded
 # (tests/win32/planted/stand_in_dll.c): a marker means the program loaded a DLL it should only
-# ever take from the system folder. Used here (scripts/check-hardening) and in the 32-bit guest's
-# runs (wine32-run.sh, windows-install-run.sh).
+# ever take from the system folder. Used by the planted-DLL checks under 64-bit Wine and in the
+# 32-bit guest's runs (wine32-run.sh, windows-install-run.sh), and by the hardening check, which
+# compares the stand-ins' imports with the binaries' (tests/release/windows_hardening.cmake).
 
 # The DLLs planted: ones the program, the installer or the system DLLs they use load on demand,
 # none of them on the KnownDLLs list (which Windows takes from the system folder whatever the
@@ -90,15 +91,10 @@ check_planted() {
     [ "$own" -gt 0 ] || echo "ok: $name: loaded none of the ${#STAND_IN_DLLS[@]} DLLs planted beside it of its own doing"
 }
 
-# record_planted_subject FILE OUT: (on the build machine) notes which file a run of the guest
-# tries, so that scripts/check-hardening takes its findings only for that very file.
+# record_planted_subject FILE OUT: (on the build machine) notes in OUT which file a run of the
+# guest tries, by its checksum, so that its findings can be told apart from another file's.
 record_planted_subject() {
     sha256sum < "$1" | cut -d' ' -f1 > "$2/planted-subject.sha256"
-}
-
-# planted_findings_for FILE OUT: whether OUT holds a finished run's findings for FILE.
-planted_findings_for() {
-    [ -f "$2/done" ] && [ "$(cat "$2/planted-subject.sha256" 2> /dev/null)" = "$(sha256sum < "$1" | cut -d' ' -f1)" ]
 }
 
 # report_planted FINDINGS: counts a run's findings; fails on any failure, or when there are none.

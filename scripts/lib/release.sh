@@ -1,5 +1,5 @@
-# Shared by scripts/release and scripts/check-release: the release files, each made by one
-# function, from a copy of the committed tree. Everything that could vary between two builds of
+# What scripts/release (and so the release tests, tests/release/) makes: the release files, each
+# made by one function, from a copy of the committed tree. Everything that could vary between two builds of
 # the same commit is pinned: times come from the last commit (SOURCE_DATE_EPOCH), archive members
 # have fixed modes and a fixed order, compilers see the tree as "." wherever it lies, and the
 # zip's times are written in UTC.
