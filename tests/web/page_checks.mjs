@@ -5,8 +5,11 @@
 // With a mouse every control stands where the design (in the scenario table) and today's narrow
 // layouts put it. For a finger, on every touch screen: targets, width, font sizes, the entries'
 // keyboards and the on-screen keyboard's half of the screen.
-//   node page_checks.mjs PAGE_FOLDER TABLE.json [BROWSER...]
-import { readFileSync } from 'node:fs';
+//   SCREENSHOT_CONTRAST=PROGRAM node page_checks.mjs PAGE_FOLDER TABLE.json [BROWSER...]
+// PROGRAM: the build's screenshot_contrast, which reads the texts' contrast from screenshots.
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import { accessibilityViolations, BrowserNames, launch, launchForFinger, openPage, settle, showOnTouchScreen,
@@ -14,6 +17,11 @@ import { accessibilityViolations, BrowserNames, launch, launchForFinger, openPag
 import { serve } from './static_server.mjs';
 
 const [folderArgument, tablePath, ...chosen] = process.argv.slice(2);
+const ScreenshotContrast = process.env.SCREENSHOT_CONTRAST;
+if (!ScreenshotContrast) {
+  console.error('page_checks.mjs: SCREENSHOT_CONTRAST names no program to read the screenshots\' contrast with');
+  process.exit(2);
+}
 const design = JSON.parse(readFileSync(tablePath, 'utf8')).design;
 const folder = resolve(folderArgument);
 const folderUrl = pathToFileURL(folder).href + '/';
@@ -247,35 +255,6 @@ async function zoomKeepsCaptionsWhole(browser) {
   await page.close();
 }
 
-// The contrast of each text as drawn: the commonest colour of its area is the background, the
-// colour that differs most from it (at least a few pixels of it) the text.
-function measureContrast(image, areas) {
-  const canvas = document.createElement('canvas');
-  canvas.width = image.width;
-  canvas.height = image.height;
-  const context = canvas.getContext('2d');
-  context.drawImage(image, 0, 0);
-  const luminance = ([r, g, b]) => [r, g, b].map((c) => c / 255)
-    .map((c) => (c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
-    .reduce((sum, c, n) => sum + c * [0.2126, 0.7152, 0.0722][n], 0);
-  const ratio = (a, b) => (Math.max(luminance(a), luminance(b)) + 0.05) / (Math.min(luminance(a), luminance(b)) + 0.05);
-  return areas.map(({ name, x, y, width, height }) => {
-    const data = context.getImageData(x, y, width, height).data;
-    const counts = new Map();
-    for (let n = 0; n < data.length; n += 4) {
-      const key = `${data[n]},${data[n + 1]},${data[n + 2]}`;
-      counts.set(key, (counts.get(key) ?? 0) + 1);
-    }
-    const colours = [...counts].sort((a, b) => b[1] - a[1]);
-    const background = colours[0][0].split(',').map(Number);
-    let best = 1;
-    for (const [key, count] of colours)
-      if (count >= 4)
-        best = Math.max(best, ratio(background, key.split(',').map(Number)));
-    return { name, ratio: best, background: colours[0][0] };
-  });
-}
-
 // The four schemes: what the page must see of each, how Chromium's protocol emulates it (the
 // driver's own call knows no forced colours) and the preferences that put Firefox in it, whose
 // driver emulates no media feature.
@@ -337,6 +316,21 @@ function schemeSeen({ dark, forced }) {
   return `${dark ? 'dark' : 'light'}${forced ? ', forced colours' : ''}`;
 }
 
+// The contrast of each text as drawn, read from its area of a screenshot by the program the Qt
+// window's and the Windows program's checks read theirs with (tests/screenshots): the commonest
+// colour of the area is the background, the colour that differs most from it (at least a few
+// pixels of it) the text.
+function measureContrast(shot, areas) {
+  const folder = mkdtempSync(join(tmpdir(), 'quadrell-contrast-'));
+  try {
+    const path = join(folder, 'shot.png');
+    writeFileSync(path, shot);
+    return JSON.parse(execFileSync(ScreenshotContrast, ['--least-pixels', '4', path], { input: JSON.stringify(areas) }));
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
 // The contrast of every text on a screenshot of `page` as it stands, and what axe-core finds.
 async function contrastOnScreen(page) {
   const scale = 2;
@@ -351,14 +345,7 @@ async function contrastOnScreen(page) {
       y: Math.round((rect.y + inset) * scale), width: Math.round((rect.width - 2 * inset) * scale),
       height: Math.round((rect.height - 2 * inset) * scale) };
   }), scale);
-  const shot = await page.screenshot({ encoding: 'base64' });
-  // Decoded in the page itself, on a canvas it never shows: a second tab would stop this one's frames.
-  const measured = await page.evaluate(async (shot, areas, measure) => {
-    const image = new Image();
-    image.src = `data:image/png;base64,${shot}`;
-    await image.decode();
-    return new Function(`return (${measure})`)()(image, areas);  // eslint-disable-line no-new-func
-  }, shot, areas, measureContrast.toString());
+  const measured = measureContrast(await page.screenshot(), areas);
   const low = measured.filter((text) => text.ratio < 4.5)
     .map((text) => `${text.name}: ${text.ratio.toFixed(2)}:1 on rgb(${text.background})`);
   const lowest = measured.reduce((min, text) => (text.ratio < min.ratio ? text : min));
