@@ -1,6 +1,8 @@
 // Prints the window scenarios (tests/scenarios/window_scenarios.h) as JSON, for the browser driver
 // (scenarios.mjs): the table stays written once, in C++, and the page is held to the same rows as
 // the desktop windows. Controls are named by the ids the page gives them, the design's names.
+// Beside them it prints the program's spoken words, for the screen-reader check
+// (tests/screen-reader/orca_check.mjs), which expects what the program says and no other words.
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -8,7 +10,10 @@
 #include <string_view>
 
 #include "form_design.h"
+#include "handlers.h"
+#include "narration.h"
 #include "window_scenarios.h"
+#include "window_state.h"
 
 namespace {
 
@@ -100,6 +105,84 @@ void PrintDesign(std::ostream& out)
     out << "}";
 }
 
+// Texts as a JSON array, from `text(n)` for n from 0 to count - 1.
+template <typename TextOf>
+void PrintArray(std::ostream& out, int count, const TextOf& text)
+{
+    out << '[';
+    for (int n = 0; n < count; ++n)
+        out << (n == 0 ? "" : ", ") << Quoted(text(n));
+    out << ']';
+}
+
+// The name a screen reader hears for each control that takes the focus, and for the window: an
+// entry is named by the label that captions it, every other control by its own caption.
+void PrintHeardNames(std::ostream& out)
+{
+    out << ",\n \"heardNames\": {\"window\": " << Quoted(design::Form1.caption);
+    for (const design::Control& control : design::Form1Controls) {
+        if (!design::TakesFocus(control))
+            continue;
+        const std::optional<design::Name> label = design::CaptionOf(control.name);
+        out << ", " << Quoted(design::ObjectName(control)) << ": "
+            << Quoted(label ? design::Find(*label).caption : control.caption);
+    }
+    out << "}";
+}
+
+// A freshly opened window's state, with the program's own handlers bound to it (and so not to be
+// copied), and its split entry given `splitCount` if any.
+struct OpenedWindow {
+    WindowState state;
+    explicit OpenedWindow(std::optional<int> splitCount = std::nullopt)
+    {
+        BindHandlers(state, NumberFormat{});
+        if (splitCount)
+            state.userEditsText2(std::to_string(*splitCount));
+    }
+    OpenedWindow(const OpenedWindow&) = delete;
+    OpenedWindow& operator=(const OpenedWindow&) = delete;
+};
+
+// What the program says in one language, as its narration words it from the state the user's
+// actions leave: each box's description while the split marks 0 to 8 bits ("boxDescriptions"
+// [count][k]); the byte after the boxes of each value are clicked ("byteOutcomes"[value]); the
+// split after its entry is given each count ("splitOutcomes"[count]).
+void PrintSpokenIn(std::ostream& out, design::SpokenLanguage language)
+{
+    out << "{\"boxDescriptions\": [";
+    for (int count = 0; count <= BoxCount; ++count) {
+        const OpenedWindow window(count);
+        out << (count == 0 ? "" : ", ");
+        PrintArray(out, BoxCount, [&](int k) {
+            return design::DescriptionOf(language, window.state, design::BitBoxControl(k));
+        });
+    }
+    out << "],\n   \"byteOutcomes\": ";
+    PrintArray(out, 256, [&](int value) {
+        OpenedWindow window;
+        for (int k = 0; k < BoxCount; ++k)
+            if (value & BitWeight(k))
+                window.state.userClicksBox(k);
+        return design::AnnouncementOf(language, window.state, design::UserAction::ClicksBox);
+    });
+    out << ",\n   \"splitOutcomes\": ";
+    PrintArray(out, BoxCount + 1, [&](int count) {
+        return design::AnnouncementOf(language, OpenedWindow(count).state, design::UserAction::EditsText2);
+    });
+    out << "}";
+}
+
+void PrintSpoken(std::ostream& out)
+{
+    PrintHeardNames(out);
+    out << ",\n \"spoken\": {\"en\": ";
+    PrintSpokenIn(out, design::SpokenLanguage::English);
+    out << ",\n  \"it\": ";
+    PrintSpokenIn(out, design::SpokenLanguage::Italian);
+    out << "}";
+}
+
 }  // namespace
 
 // Prints to standard output, or into the file named on the command line.
@@ -119,6 +202,7 @@ int main(int argc, char** argv)
     }
     out << "]";
     PrintDesign(out);
+    PrintSpoken(out);
     out << ",\n \"scenarios\": [\n";
     for (std::size_t n = 0; n < scenarios::WindowScenarios.size(); ++n) {
         const scenarios::Scenario& scenario = scenarios::WindowScenarios[n];
