@@ -1,0 +1,106 @@
+# Checks a built quadrell.exe without running it: a 32-bit (or, with BITS=64, 64-bit) Windows GUI
+# program that imports only system DLLs, can start on Windows 7, and carries the icon and the
+# Italian version resource with its publisher and licence. One line per check; the script fails,
+# listing the failed checks, when any failed.
+#   cmake -DEXE=PATH/quadrell.exe [-DBITS=32|64] -P check_executable.cmake
+cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/pe_checks.cmake)
+find_program(WRESTOOL wrestool REQUIRED)
+find_program(OD od REQUIRED)
+if(NOT DEFINED BITS)
+    set(BITS 32)
+endif()
+if(NOT BITS MATCHES "^(32|64)$")
+    message(FATAL_ERROR "BITS is 32 or 64, not '${BITS}'")
+endif()
+set(pe_failed)
+
+pe_headers(headers ${EXE})
+string(REGEX MATCH "file format ([^\n]*)" format "${headers}")
+set(format "${CMAKE_MATCH_1}")
+pe_header_field(magic "${headers}" Magic)
+string(REGEX REPLACE "[ \t].*" "" magic "${magic}")
+if(BITS EQUAL 32)
+    pe_check("PE32 for Intel 80386 (format ${format}, magic ${magic})" format STREQUAL pei-i386 AND magic MATCHES "^010b")
+else()
+    pe_check("PE32+ for x86-64 (format ${format}, magic ${magic})" format STREQUAL pei-x86-64 AND magic MATCHES "^020b")
+endif()
+pe_header_field(subsystem "${headers}" Subsystem)
+string(REGEX REPLACE "[ \t]+" " " subsystem "${subsystem}")
+pe_check("the Windows GUI subsystem (${subsystem})" subsystem MATCHES "^00000002 ")
+string(REGEX MATCH "\nCharacteristics[^\n]*\n(\t[^\n]+\n)*" characteristics "${headers}")
+pe_check("an executable, not a DLL" characteristics MATCHES "\texecutable\n" AND NOT characteristics MATCHES "\tDLL\n")
+
+pe_imported_dlls(dlls "${headers}")
+set(not_system ${dlls})
+list(REMOVE_ITEM not_system kernel32.dll user32.dll gdi32.dll msvcrt.dll advapi32.dll comctl32.dll)
+pe_list_text(dlls_text ${dlls})
+pe_list_text(text ${not_system})
+pe_check("imports only system DLLs: ${dlls_text} (others: ${text})" dlls AND NOT not_system)
+
+# resource_bytes(OUT TYPE [--raw]): the resources of TYPE, as wrestool extracts them, as " xx xx ...".
+function(resource_bytes out type)
+    execute_process(COMMAND ${WRESTOOL} -x ${ARGN} --type=${type} ${EXE} COMMAND ${OD} -An -v -tx1
+                    OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
+    string(REGEX REPLACE "[ \n]+" " " dump " ${dump}")
+    string(REGEX REPLACE " $" "" dump "${dump}")
+    set(${out} "${dump}" PARENT_SCOPE)
+endfunction()
+
+execute_process(COMMAND ${WRESTOOL} -l ${EXE} OUTPUT_VARIABLE resources COMMAND_ERROR_IS_FATAL ANY)
+pe_check("an icon group" resources MATCHES "--type=14 ")
+pe_check("a version resource in Italian (0x0410)" resources MATCHES "--type=16 --name=1 --language=1040 ")
+
+# The icon file's directory: 6 bytes, the second word the count, then 16 bytes an image, its
+# first two its width and height (0 for 256).
+resource_bytes(icon 14)
+set(sizes)
+if(icon MATCHES "^ 00 00 01 00 (..) (..)")
+    math(EXPR last "0x${CMAKE_MATCH_2}${CMAKE_MATCH_1} - 1")
+    foreach(image RANGE ${last})
+        math(EXPR at "(6 + 16 * ${image}) * 3")
+        string(SUBSTRING "${icon}" ${at} 6 size)
+        string(REGEX MATCH "^ (..) (..)$" size "${size}")
+        set(size)
+        foreach(side "0x${CMAKE_MATCH_1}" "0x${CMAKE_MATCH_2}")
+            math(EXPR side "${side}")
+            if(side EQUAL 0)
+                set(side 256)
+            endif()
+            list(APPEND size ${side})
+        endforeach()
+        list(JOIN size x size)
+        list(APPEND sizes ${size})
+    endforeach()
+endif()
+pe_list_text(text ${sizes})
+pe_check("a 16 x 16 icon image (images: ${text})" "16x16" IN_LIST sizes)
+pe_check("a 32 x 32 icon image (images: ${text})" "32x32" IN_LIST sizes)
+
+# In the version resource every key is UTF-16LE, ends in a null and is padded to four bytes; a
+# value follows.
+resource_bytes(version 16 --raw)
+function(utf16 out text)
+    string(HEX "${text}" hex)
+    string(REGEX REPLACE "(..)" " \\1 00" hex "${hex}")
+    set(${out} "${hex}" PARENT_SCOPE)
+endfunction()
+# version_string(DESCRIPTION KEY VALUE): checks that KEY has VALUE.
+function(version_string description key value)
+    utf16(key "${key}")
+    utf16(value "${value}")
+    pe_check("${description}" version MATCHES "${key} 00 00( 00 00)?${value} 00 00")
+    set(pe_failed "${pe_failed}" PARENT_SCOPE)
+endfunction()
+utf16(block 041004B0)
+pe_check("block \"041004B0\" (Italian, Unicode)" version MATCHES "${block} 00 00")
+version_string("FileVersion \"1.00\"" FileVersion 1.00)
+version_string("ProductVersion \"1.00\"" ProductVersion 1.00)
+version_string("CompanyName \"The Quadrell developers\"" CompanyName "The Quadrell developers")
+version_string("LegalCopyright: The Quadrell developers, MIT licence" LegalCopyright
+               "Copyright (C) 2026 The Quadrell developers. Licenza MIT.")
+utf16(translation Translation)
+pe_check("translation Italian 0x0410, code page 1200" version MATCHES "${translation} 00 00( 00 00)? 10 04 b0 04")
+
+pe_check_windows7(${EXE})
+pe_checks_done(${EXE})
