@@ -56,8 +56,8 @@ WINDOWS_BUILD_PACKAGES+=("${NUMBER_LIBRARY_PACKAGES[@]}")
 # libraries. Node's npm installs the pinned browser driver and checker (tests/web).
 WEB_BUILD_PACKAGES=(cmake ninja-build emscripten chromium firefox-esr zip "${NUMBER_LIBRARY_PACKAGES[@]}")
 
-# What the checks of each kind need beyond the builds, one list per kind; each script installs its
-# own, and CI installs every list at once (ci_packages), so that apt reads its lists once.
+# What the checks of each kind need beyond the builds, one list per kind; scripts/check installs a
+# preset's (preset_packages), and CI every preset's at once, so that apt reads its lists once.
 DISPLAY_CHECK_PACKAGES=(xvfb xdotool imagemagick x11-apps x11-utils)
 WAYLAND_CHECK_PACKAGES=(qt6-wayland weston)
 SCREEN_READER_CHECK_PACKAGES=(orca speech-dispatcher at-spi2-core dbus)
@@ -65,6 +65,33 @@ FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 PACKAGE_CHECK_PACKAGES=(lintian appstream desktop-file-utils dpkg-dev file)
 RELEASE_CHECK_PACKAGES=(diffoscope-minimal icoutils unzip)
 WINDOWS_INSTALL_CHECK_PACKAGES=(unzip gcc-mingw-w64-i686)
+
+# preset_packages PRESET: what a workflow preset's builds and checks need, from the lists above
+# (and GUEST_HOST_PACKAGES, guest.sh's), one name a line.
+preset_packages() {
+    local lists
+    case "$1" in
+        linux) lists="LINUX_BUILD DISPLAY_CHECK WAYLAND_CHECK" ;;
+        sanitize) lists="LINUX_BUILD" ;;
+        fuzz) lists="FUZZ NUMBER_LIBRARY" ;;
+        win32) lists="WINDOWS_BUILD" ;;
+        win64) lists="WINDOWS_BUILD DISPLAY_CHECK" ;;
+        win32-guest) lists="WINDOWS_BUILD GUEST_HOST" ;;
+        web) lists="LINUX_BUILD WEB_BUILD" ;;
+        screen-reader) lists="LINUX_BUILD DISPLAY_CHECK SCREEN_READER_CHECK WEB_BUILD" ;;
+        release) lists="LINUX_BUILD WINDOWS_BUILD WEB_BUILD RELEASE RELEASE_CHECK PACKAGE_CHECK DISPLAY_CHECK
+                        HARDENING_CHECK WINDOWS_INSTALL_CHECK GUEST_HOST" ;;
+        *) echo "No packages are listed for the preset $1" >&2; return 1 ;;
+    esac
+    local list
+    for list in $lists; do
+        list="${list}_PACKAGES[@]"
+        printf '%s\n' "${!list}"
+    done
+    # The web tests' npm: Node's own where it has one (NodeSource's nodejs), Debian's otherwise.
+    [[ " $lists " == *" WEB_BUILD "* ]] && ! command -v npm > /dev/null && echo npm
+    return 0
+}
 
 # configure PRESET: configures one of the builds CMakePresets.json describes, in the folder it
 # names (build, build-win64, ...). Every script that shares a preset shares its build.

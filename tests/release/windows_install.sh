@@ -11,8 +11,15 @@ set -euo pipefail
 setup="$1" zip="$2" out="$3"
 source scripts/lib/setup.sh
 source scripts/lib/guest.sh
-source scripts/lib/windows-suites.sh
 source scripts/lib/planted-dlls.sh
+
+# host_runs_wine32: true when this machine runs 32-bit Wine itself (its kernel runs 32-bit code
+# and the 32-bit Wine loader is installed); the check starts the loader once.
+host_runs_wine32() {
+    local loader
+    loader="$(dpkg -L wine32 2> /dev/null | grep -m1 '/lib/wine/wine$')" || return 1
+    [ -x "$loader" ] && timeout 10 "$loader" --version > /dev/null 2>&1
+}
 
 rm -rf "$out"
 mkdir -p "$out/zip" "$out/lib"
