@@ -17,9 +17,9 @@ GUEST_PACKAGES=(linux-image-amd64 kmod procps locales
 GUEST_CACHE=${QUADRELL_GUEST_CACHE:-/var/cache/quadrell}
 GUEST_SUITE=bookworm
 
-# The files whose content makes the image: this one, the guest's init and the prefix set-up.
+# The files whose content makes the image: this one, the guest's init and the prefix's recipe.
 guest_recipe_files() {
-    echo scripts/lib/guest.sh scripts/lib/guest-init scripts/lib/wine-prefix.sh
+    echo scripts/lib/guest.sh scripts/lib/guest-init tests/win32/wine_prefix.sh
 }
 
 guest_dir() {
@@ -72,7 +72,7 @@ guest_install() {
     rm -rf "$root"/var/lib/apt/lists/* "$root/usr/sbin/policy-rc.d"
     install -m 755 scripts/lib/guest-init "$root/sbin/quadrell-init"
     mkdir -p "$root/opt/quadrell" "$root/host"
-    install -m 644 scripts/lib/wine-prefix.sh "$root/opt/quadrell/wine-prefix.sh"
+    install -m 755 tests/win32/wine_prefix.sh "$root/opt/quadrell/wine_prefix.sh"
 }
 
 # build_guest_disk ROOT IMAGE: an ext4 image of ROOT with room for the Wine prefix and the runs.
@@ -84,24 +84,31 @@ build_guest_disk() {
     mkfs.ext4 -q -F -L quadrell -d "$root" "$image"
 }
 
+# guest_qemu DIR MODE SHARE CONSOLE [snapshot] [KERNEL-ARGUMENT...]: sets GUEST_QEMU to the command
+# that boots the guest of DIR, which runs MODE ("prepare", "run" or "serve") with SHARE as its
+# /host, and writes its console to CONSOLE; with "snapshot", its changes to the image are
+# discarded.
+guest_qemu() {
+    local dir="$1" mode="$2" share="$3" console="$4" snapshot="${5:-}"
+    local drive="file=$dir/disk.img,format=raw,if=virtio,cache=unsafe"
+    [ "$snapshot" = snapshot ] && drive+=",snapshot=on"
+    # KVM here runs only specially built guest kernels, and with SMAP every 32-bit Wine process
+    # dies at its first return to user mode: pure emulation, without SMAP.
+    GUEST_QEMU=(qemu-system-x86_64 -accel tcg,thread=multi -cpu max,-smap -m 2G -smp 2
+        -nodefaults -no-user-config -display none -no-reboot
+        -serial "file:$console"
+        -kernel "$dir/vmlinuz" -initrd "$dir/initrd.img"
+        -append "root=/dev/vda rw console=ttyS0 init=/sbin/quadrell-init quadrell.mode=$mode quiet ${*:6}"
+        -drive "$drive"
+        -device virtio-rng-pci
+        -virtfs "local,path=$share,mount_tag=host,security_model=none,id=host")
+}
+
 # boot_guest DIR MODE SHARE SECONDS [snapshot]: boots the guest, which runs MODE ("prepare" or
 # "run") with SHARE as its /host, and powers off. QEMU is killed after SECONDS.
 boot_guest() {
-    local dir="$1" mode="$2" share="$3" seconds="$4" snapshot="${5:-}"
-    local drive="file=$dir/disk.img,format=raw,if=virtio,cache=unsafe"
-    [ -n "$snapshot" ] && drive+=",snapshot=on"
-    # KVM here runs only specially built guest kernels, and with SMAP every 32-bit Wine process
-    # dies at its first return to user mode: pure emulation, without SMAP.
-    timeout --kill-after=10 "$seconds" qemu-system-x86_64 \
-        -accel tcg,thread=multi -cpu max,-smap -m 2G -smp 2 \
-        -nodefaults -no-user-config -display none -no-reboot \
-        -serial "file:$share/console.log" \
-        -kernel "$dir/vmlinuz" -initrd "$dir/initrd.img" \
-        -append "root=/dev/vda rw console=ttyS0 init=/sbin/quadrell-init quadrell.mode=$mode quiet" \
-        -drive "$drive" \
-        -device virtio-rng-pci \
-        -virtfs "local,path=$share,mount_tag=host,security_model=none,id=host" \
-        < /dev/null
+    guest_qemu "$1" "$2" "$3" "$3/console.log" "${5:-}"
+    timeout --kill-after=10 "$4" "${GUEST_QEMU[@]}" < /dev/null
 }
 
 # ensure_guest_image: prints the directory of the cached guest, building it when its recipe changed.

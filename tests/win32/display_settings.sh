@@ -25,6 +25,7 @@ copy_prefix() {
 }
 
 if [ ! -d "$prefix" ]; then
+    mkdir -p "$(dirname "$prefix")"
     wineserver --wait
     copy_prefix "$WINEPREFIX" "$prefix"
 fi

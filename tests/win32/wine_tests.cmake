@@ -52,6 +52,10 @@ function(quadrell_wine_test name)
     if(NOT arg_TIMEOUT)
         set(arg_TIMEOUT 300)
     endif()
+    if(QUADRELL_WINDOWS_RUN STREQUAL "guest")
+        # Emulated, and slower still when the machine is busy.
+        math(EXPR arg_TIMEOUT "${arg_TIMEOUT} * 3")
+    endif()
     add_test(NAME ${name} COMMAND ${QUADRELL_WINE_LAUNCHER} env ${QUADRELL_WINE_ENVIRONMENT} ${arg_ENVIRONMENT}
                                   ${arg_COMMAND})
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED "wine-prefix;wine-display" RESOURCE_LOCK wine
