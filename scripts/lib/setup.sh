@@ -42,7 +42,7 @@ WINDOWS_BUILD_PACKAGES=(cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-6
 
 # The Linux builds users run take Debian's hardening flags, which dpkg-buildflags gives.
 LINUX_BUILD_PACKAGES+=(dpkg-dev)
-# What scripts/check-hardening needs beyond the builds: hardening-check (devscripts) and the
+# What the hardening checks need beyond the builds: hardening-check (devscripts) and the
 # readelf it reads programs with, and lintian.
 HARDENING_CHECK_PACKAGES=(devscripts lintian binutils)
 

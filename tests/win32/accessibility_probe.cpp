@@ -1,6 +1,6 @@
 // Starts Quadrell, asks it from outside for the accessible object of its window and of each
 // control, as a screen reader does first (WM_GETOBJECT), and closes it: every DLL the program
-// needs to answer a screen reader is then loaded. scripts/check-hardening runs it with stand-in
+// needs to answer a screen reader is then loaded. The planted-DLL check (windows_planted_dlls) runs it with stand-in
 // DLLs planted beside the program.
 //   accessibility_probe.exe PATH\quadrell.exe
 // Says how many windows answered with an object of their own; succeeds when all of them did and
