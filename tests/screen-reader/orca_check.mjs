@@ -28,6 +28,7 @@ import { join } from 'node:path';
 import { setTimeout as sleep } from 'node:timers/promises';
 import { fileURLToPath } from 'node:url';
 import { ChromiumFlags } from '../web/chromium_flags.mjs';
+import { startVirtualDisplay } from '../smoke/x_display.mjs';
 
 const QuietSeconds = 1.5;  // a key's response has ended when Orca's log has been still this long
 const Kept = 'build/screen-reader';
@@ -70,22 +71,6 @@ function usersOrcas() {
     } catch {
       return false;  // gone while looked at
     }
-  });
-}
-
-// Starts Xvfb with a 24-bit screen; it picks a free display number itself and writes it, once it
-// takes clients, to the pipe it is given (-displayfd), so checks side by side never collide.
-function startVirtualDisplay() {
-  const xvfb = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1024x768x24', '-nolisten', 'tcp'],
-    { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
-  return new Promise((resolve, reject) => {
-    let written = '';
-    xvfb.stdio[3].on('data', chunk => {
-      written += chunk;
-      if (written.includes('\n'))
-        resolve({ display: `:${written.trim()}`, xvfb });
-    });
-    xvfb.on('exit', () => reject(new Error('The virtual display did not start')));
   });
 }
 
@@ -265,12 +250,14 @@ function openWindow(program, scratch, language) {
     child = spawn('chromium', [...ChromiumFlags, '--kiosk', '--force-renderer-accessibility',
       `--user-data-dir=${profile}`, `--lang=${region}`, `--accept-lang=${region}`, `file://${program}`],
     { env, stdio: 'ignore' });
-    title = '^Quadrell - Chromium$';
+    title = 'Quadrell - Chromium';
   } else {
     child = spawn(program, [], { env, stdio: 'ignore' });
-    title = '^Quadrell$';
+    title = 'Quadrell';
   }
-  const window = xdotool('search', '--sync', '--name', title).split('\n')[0];
+  // The one way the checks wait for a window: window_probe, which the test names.
+  const window = execFileSync(process.env.WINDOW_PROBE, ['--wait-for', title, '--seconds', '30'],
+    { env, encoding: 'utf8' }).trim();
   xdotool('windowfocus', '--sync', window);
   return child;
 }
