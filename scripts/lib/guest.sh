@@ -85,7 +85,7 @@ build_guest_disk() {
 }
 
 # guest_qemu DIR MODE SHARE CONSOLE [snapshot] [KERNEL-ARGUMENT...]: sets GUEST_QEMU to the command
-# that boots the guest of DIR, which runs MODE ("prepare", "run" or "serve") with SHARE as its
+# that boots the guest of DIR, which runs MODE ("prepare" or "serve") with SHARE as its
 # /host, and writes its console to CONSOLE; with "snapshot", its changes to the image are
 # discarded.
 guest_qemu() {
@@ -104,8 +104,8 @@ guest_qemu() {
         -virtfs "local,path=$share,mount_tag=host,security_model=none,id=host")
 }
 
-# boot_guest DIR MODE SHARE SECONDS [snapshot]: boots the guest, which runs MODE ("prepare" or
-# "run") with SHARE as its /host, and powers off. QEMU is killed after SECONDS.
+# boot_guest DIR MODE SHARE SECONDS [snapshot]: boots the guest, which runs MODE with SHARE as its
+# /host, and powers off. QEMU is killed after SECONDS.
 boot_guest() {
     guest_qemu "$1" "$2" "$3" "$3/console.log" "${5:-}"
     timeout --kill-after=10 "$4" "${GUEST_QEMU[@]}" < /dev/null

@@ -4,7 +4,7 @@
 # list found in the program's folder. Each stand-in leaves a marker when it is loaded
 # (tests/win32/planted/stand_in_dll.c): a marker means the program loaded a DLL it should only
 # ever take from the system folder. Used by the planted-DLL checks under 64-bit Wine and in the
-# 32-bit guest's runs (wine32-run.sh, windows-install-run.sh), and by the hardening check, which
+# 32-bit guest (tests/win32/planted/, tests/release/windows_install.mjs), and by the hardening check, which
 # compares the stand-ins' imports with the binaries' (tests/release/windows_hardening.cmake).
 
 # The DLLs planted: ones the program, the installer or the system DLLs they use load on demand,
